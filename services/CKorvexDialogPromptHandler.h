@@ -1,0 +1,13 @@
+#pragma once
+
+#include "services/CKorvexPromptHandler.h"
+
+/// The interactive prompt handler: real message boxes, file and colour dialogs.
+class CKorvexDialogPromptHandler : public CKorvexPromptHandler
+{
+public:
+    int message(QWidget* parent, const CKorvexMessageRequest& request) override;
+    QString file(QWidget* parent, const CKorvexFileRequest& request) override;
+    QColor color(QWidget* parent, const QColor& initial, const QString& title) override;
+    int exec(QDialog& dialog) override;
+};

@@ -1,0 +1,3 @@
+#include "services/CKorvexPromptHandler.h"
+
+CKorvexPromptHandler::~CKorvexPromptHandler() = default;
