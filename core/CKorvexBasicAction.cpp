@@ -1,0 +1,7 @@
+#include "core/CKorvexBasicAction.h"
+
+namespace Korvex {
+
+CKorvexBasicAction::~CKorvexBasicAction() = default;
+
+} // namespace Korvex
