@@ -1,0 +1,28 @@
+#include "core/CKorvexUndoCommand.h"
+
+#include "core/CKorvexUndoGroupCommand.h"
+#include "core/CKorvexUndoManager.h"
+
+namespace Korvex {
+
+CKorvexUndoCommand::CKorvexUndoCommand(bool alreadyDone)
+    : m_alreadyDone(alreadyDone)
+{
+}
+
+CKorvexUndoCommand::~CKorvexUndoCommand() = default;
+
+bool CKorvexUndoCommand::Store(std::unique_ptr<CKorvexUndoCommand> command, CKorvexUndoGroupCommand* group)
+{
+    CKorvexUndoManager& manager = CKorvexUndoManager::getInstance();
+    if (!command || manager.IsBusy())
+        return false;
+    if (!group)
+        group = CKorvexUndoGroupCommand::Create(nullptr);
+    if (!command->m_alreadyDone)
+        command->Redo();
+    group->append(std::move(command));
+    return true;
+}
+
+} // namespace Korvex
