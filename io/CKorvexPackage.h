@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+/// The template package on disk: packing a working folder into one file and extracting a
+/// package into a fresh working folder.
+class CKorvexPackage
+{
+public:
+    /// Packs every file of the folder tree (hidden files included, links not followed) under
+    /// its "/"-separated relative path. The target is replaced only when packing succeeded.
+    static bool writePackage(const QString& workingFolder, const QString& targetPath);
+    /// The new working folder holding the package's entries, or an empty path when no folder
+    /// can be made or the file cannot be extracted (no archive, damaged, too large).
+    static QString extractPackage(const QString& packagePath);
+    /// The files of the folder tree, relative, "/"-separated and sorted; false when a folder
+    /// of the tree cannot be read.
+    static bool listFiles(const QString& folder, QStringList& relativePaths);
+};

@@ -1,0 +1,186 @@
+#include "io/CKorvexZipExtractor.h"
+
+#include "io/CKorvexEntryName.h"
+#include "io/CKorvexZipDevice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <minizip/unzip.h>
+
+namespace {
+
+constexpr int blockSize = 16384;
+constexpr uLong unixHost = 3;
+constexpr uLong fileTypeMask = 0170000;
+constexpr uLong symbolicLinkType = 0120000;
+constexpr uLong encryptedFlag = 1;
+
+bool isSymbolicLink(const unz_file_info64& info)
+{
+    return (info.version >> 8) == unixHost && ((info.external_fa >> 16) & fileTypeMask) == symbolicLinkType;
+}
+
+/// Closes the current entry on every path out of a read.
+class CurrentEntry
+{
+public:
+    explicit CurrentEntry(unzFile zip) : m_zip(zip) {}
+    ~CurrentEntry()
+    {
+        if (m_zip)
+            unzCloseCurrentFile(m_zip);
+    }
+    int close()
+    {
+        const int result = unzCloseCurrentFile(m_zip);
+        m_zip = nullptr;
+        return result;
+    }
+
+private:
+    unzFile m_zip;
+};
+
+/// minizip refuses an archive that holds only its end record; it is a valid, empty archive.
+bool isEmptyArchive(QFile& file)
+{
+    constexpr int endRecordSize = 22;
+    if (file.size() < endRecordSize || file.size() > endRecordSize + 0xffff || !file.seek(0))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const int end = bytes.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || bytes.size() - end < endRecordSize)
+        return false;
+    const auto field = [&bytes, end](int offset) {
+        return int(uchar(bytes.at(end + offset))) | int(uchar(bytes.at(end + offset + 1))) << 8;
+    };
+    return field(8) == 0 && field(10) == 0 && end + endRecordSize + field(20) == bytes.size();
+}
+
+} // namespace
+
+bool CKorvexZipExtractor::extract(const QString& archivePath, const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QFile file(archivePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    zlib_filefunc64_def functions = CKorvexZipDevice::functions();
+    unzFile zip = unzOpen2_64(&file, &functions);
+    if (!zip)
+        return isEmptyArchive(file);
+    const bool extracted = CKorvexZipExtractor(zip, folder).extractAll();
+    unzClose(zip);
+    return extracted;
+}
+
+CKorvexZipExtractor::CKorvexZipExtractor(void* zip, const QString& folder)
+    : m_zip(zip)
+    , m_folder(QDir::cleanPath(folder))
+{
+}
+
+bool CKorvexZipExtractor::extractAll()
+{
+    unz_global_info64 global{};
+    if (unzGetGlobalInfo64(m_zip, &global) != UNZ_OK || global.number_entry > ZPOS64_T(maxEntries))
+        return false;
+    // minizip reports an empty archive as damaged when asked for its first entry.
+    if (global.number_entry == 0)
+        return true;
+    int result = unzGoToFirstFile(m_zip);
+    for (int count = 1; result == UNZ_OK; ++count) {
+        if (count > maxEntries || !extractCurrent())
+            return false;
+        result = unzGoToNextFile(m_zip);
+    }
+    return result == UNZ_END_OF_LIST_OF_FILE;
+}
+
+bool CKorvexZipExtractor::extractCurrent()
+{
+    unz_file_info64 info{};
+    if (unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return false;
+    // The name buffer is not terminated when it is too small: ask for the length first.
+    if (info.size_filename > uLong(0xffff))
+        return false;
+    QByteArray rawName(int(info.size_filename), '\0');
+    if (!rawName.isEmpty()
+        && unzGetCurrentFileInfo64(m_zip, nullptr, rawName.data(), uLong(rawName.size()), nullptr, 0,
+                                   nullptr, 0) != UNZ_OK)
+        return false;
+    if (isSymbolicLink(info))
+        return true;
+    const QStringList components = CKorvexEntryName::safeComponents(rawName);
+    if (components.isEmpty())
+        return true;
+    if (CKorvexEntryName::namesFolder(rawName)) {
+        makeFolders(components);
+        return true;
+    }
+    if ((info.flag & encryptedFlag) || info.uncompressed_size > ZPOS64_T(maxEntryBytes))
+        return false;
+    if (!makeFolders(components.mid(0, components.size() - 1)))
+        return true;
+    const QString target = m_folder + QLatin1Char('/') + components.join(QLatin1Char('/'));
+    const QFileInfo existing(target);
+    if (existing.isSymLink() || existing.isDir())
+        return true;
+    return writeCurrent(target, qint64(info.uncompressed_size));
+}
+
+bool CKorvexZipExtractor::writeCurrent(const QString& target, qint64 declaredSize)
+{
+    CurrentEntry entry(m_zip);
+    if (unzOpenCurrentFile(m_zip) != UNZ_OK)
+        return false;
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    if (!copyCurrentData(file, declaredSize))
+        return false;
+    file.close();
+    return entry.close() == UNZ_OK && file.error() == QFileDevice::NoError;
+}
+
+bool CKorvexZipExtractor::copyCurrentData(QFile& target, qint64 declaredSize)
+{
+    QByteArray block(blockSize, Qt::Uninitialized);
+    qint64 written = 0;
+    for (;;) {
+        const int read = unzReadCurrentFile(m_zip, block.data(), unsigned(block.size()));
+        if (read < 0)
+            return false;
+        if (read == 0)
+            return written == declaredSize;
+        written += read;
+        m_totalBytes += read;
+        if (written > maxEntryBytes || m_totalBytes > maxTotalBytes)
+            return false;
+        if (target.write(block.constData(), read) != read)
+            return false;
+    }
+}
+
+bool CKorvexZipExtractor::makeFolders(const QStringList& components) const
+{
+    QString path = m_folder;
+    for (const QString& component : components) {
+        path += QLatin1Char('/') + component;
+        const QFileInfo info(path);
+        if (info.isSymLink())
+            return false;
+        if (info.exists()) {
+            if (!info.isDir())
+                return false;
+            continue;
+        }
+        if (!QDir().mkdir(path))
+            return false;
+    }
+    return true;
+}
