@@ -43,20 +43,32 @@ private:
     unzFile m_zip;
 };
 
-/// minizip refuses an archive that holds only its end record; it is a valid, empty archive.
-bool isEmptyArchive(QFile& file)
+/// The archive's end record as it lies at the end of the file.
+struct EndRecord
+{
+    bool complete = false;   // the whole record is there
+    bool exact = false;      // and its comment ends the file
+    int entries = 0;
+};
+
+EndRecord readEndRecord(QFile& file)
 {
     constexpr int endRecordSize = 22;
-    if (file.size() < endRecordSize || file.size() > endRecordSize + 0xffff || !file.seek(0))
-        return false;
-    const QByteArray bytes = file.readAll();
+    EndRecord record;
+    const qint64 tail = qMin(file.size(), qint64(endRecordSize + 0xffff));
+    if (tail < endRecordSize || !file.seek(file.size() - tail))
+        return record;
+    const QByteArray bytes = file.read(tail);
     const int end = bytes.lastIndexOf(QByteArray("PK\x05\x06", 4));
     if (end < 0 || bytes.size() - end < endRecordSize)
-        return false;
+        return record;
     const auto field = [&bytes, end](int offset) {
         return int(uchar(bytes.at(end + offset))) | int(uchar(bytes.at(end + offset + 1))) << 8;
     };
-    return field(8) == 0 && field(10) == 0 && end + endRecordSize + field(20) == bytes.size();
+    record.complete = true;
+    record.exact = end + endRecordSize + field(20) == bytes.size();
+    record.entries = field(10);
+    return record;
 }
 
 } // namespace
@@ -68,11 +80,20 @@ bool CKorvexZipExtractor::extract(const QString& archivePath, const QString& fol
     QFile file(archivePath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // minizip opens files that stop inside their end record, and refuses an archive that
+    // holds nothing but its end record, so the end record is judged here first.
+    const EndRecord endRecord = readEndRecord(file);
+    if (!endRecord.complete)
+        return false;
+    if (endRecord.entries == 0)
+        return endRecord.exact;
     zlib_filefunc64_def functions = CKorvexZipDevice::functions();
     unzFile zip = unzOpen2_64(&file, &functions);
     if (!zip)
-        return isEmptyArchive(file);
-    const bool extracted = CKorvexZipExtractor(zip, folder).extractAll();
+        return false;
+    unz_global_info64 global{};
+    const bool extracted = unzGetGlobalInfo64(zip, &global) == UNZ_OK
+                           && CKorvexZipExtractor(zip, folder).extractAll(global.number_entry);
     unzClose(zip);
     return extracted;
 }
@@ -83,14 +104,10 @@ CKorvexZipExtractor::CKorvexZipExtractor(void* zip, const QString& folder)
 {
 }
 
-bool CKorvexZipExtractor::extractAll()
+bool CKorvexZipExtractor::extractAll(quint64 declaredEntries)
 {
-    unz_global_info64 global{};
-    if (unzGetGlobalInfo64(m_zip, &global) != UNZ_OK || global.number_entry > ZPOS64_T(maxEntries))
+    if (declaredEntries > quint64(maxEntries))
         return false;
-    // minizip reports an empty archive as damaged when asked for its first entry.
-    if (global.number_entry == 0)
-        return true;
     int result = unzGoToFirstFile(m_zip);
     for (int count = 1; result == UNZ_OK; ++count) {
         if (count > maxEntries || !extractCurrent())

@@ -21,7 +21,7 @@ public:
 private:
     explicit CKorvexZipExtractor(void* zip, const QString& folder);
 
-    bool extractAll();
+    bool extractAll(quint64 declaredEntries);
     bool extractCurrent();
     bool writeCurrent(const QString& target, qint64 declaredSize);
     bool copyCurrentData(QFile& target, qint64 declaredSize);
