@@ -1,0 +1,272 @@
+#include "scene/CKorvexDesignerImage.h"
+
+#include "dictionary/CKorvexDictionary.h"
+#include "scene/CKorvexDesignerContext.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Larger cached copies would cost more memory than stretching the source when drawing.
+constexpr double maximumCachedPixels = 16.0 * 1024 * 1024;
+
+bool cacheableSize(int w, int h)
+{
+    return w > 0 && h > 0 && double(w) * double(h) <= maximumCachedPixels;
+}
+
+} // namespace
+
+QString CKorvexDesignerImage::logoPath()
+{
+    return QStringLiteral(":/KorvexDesigner/Resources/KorvexDesigner.png");
+}
+
+CKorvexDesignerImage::CKorvexDesignerImage(QGraphicsItem* parent)
+    : CKorvexDesignerRect(parent)
+    , m_fallbackPicture(logoPath())
+{
+    setAspect(m_fallbackPicture.width(), m_fallbackPicture.height());
+}
+
+int CKorvexDesignerImage::type() const
+{
+    return Type;
+}
+
+void CKorvexDesignerImage::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    painter->save();
+    painter->setPen(isSelected() ? QPen(QColor(0, 0, 15), 1, Qt::DashLine) : pen());
+    painter->setBrush(Qt::NoBrush);
+    const bool dictionaryPicturePresent = !m_dictionaryPicture.isNull();
+    const bool fromDictionary = m_imageSource == SourceDictionary;
+    const QRectF area(0, 0, width(), height());
+    if (m_hasFilePicture && (!fromDictionary || !dictionaryPicturePresent)) {
+        drawOwnPicture(painter);
+    } else if (!(fromDictionary && dictionaryPicturePresent)) {
+        paintFallback(painter, fromDictionary || m_imageSource == SourceSceneState);
+    } else if (m_keepAspectRatio && !m_fittedPicture.isNull()) {
+        const QPointF corner((width() - m_fittedPicture.width()) / 2.0, (height() - m_fittedPicture.height()) / 2.0);
+        painter->drawImage(corner, m_fittedPicture);
+    } else {
+        painter->drawImage(area, m_fittedPicture.isNull() ? m_dictionaryPicture : m_fittedPicture);
+    }
+    if (isSelected())
+        paintSelectionTint(painter);
+    painter->restore();
+}
+
+void CKorvexDesignerImage::drawOwnPicture(QPainter* painter) const
+{
+    const QRectF area(0, 0, width(), height());
+    if (!m_hasFilePicture) {
+        painter->drawImage(area, m_fallbackPicture);
+        return;
+    }
+    painter->drawImage(area, m_scaledFilePicture.isNull() ? m_filePicture : m_scaledFilePicture);
+}
+
+void CKorvexDesignerImage::paintFallback(QPainter* painter, bool outlined) const
+{
+    const QRectF area(0, 0, width(), height());
+    if (!m_fallbackPicture.isNull()) {
+        painter->drawImage(area, m_fallbackPicture);
+        if (outlined)
+            painter->drawRect(area);
+        return;
+    }
+    painter->fillRect(area, QColor(255, 255, 225));
+    painter->drawRect(area);
+    painter->drawLine(area.topLeft(), area.bottomRight());
+    painter->drawLine(area.topRight(), area.bottomLeft());
+}
+
+void CKorvexDesignerImage::endResize()
+{
+    CKorvexDesignerRect::endResize();
+    preparePictures();
+}
+
+bool CKorvexDesignerImage::ActionFromString(const QString& text)
+{
+    SetActionVersion(CKorvexDesignerContext::templateReadVersion().value_or(Korvex::kKorvexActionVersionLegacy));
+    return CKorvexActionEnabled::ActionFromString(text);
+}
+
+void CKorvexDesignerImage::preparePictures()
+{
+    const int w = int(std::trunc(width()));
+    const int h = int(std::trunc(height()));
+    m_scaledFilePicture = QImage();
+    if (m_hasFilePicture && cacheableSize(w, h))
+        m_scaledFilePicture = m_filePicture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_fittedPicture = QImage();
+    if (m_imageSource == SourceDictionary && !m_dictionaryPicture.isNull())
+        m_fittedPicture = fitDictionaryPicture();
+}
+
+QImage CKorvexDesignerImage::fitDictionaryPicture() const
+{
+    const double w = width();
+    const double h = height();
+    QSizeF size(w, h);
+    if (m_keepAspectRatio) {
+        const double pw = m_dictionaryPicture.width();
+        const double ph = m_dictionaryPicture.height();
+        const double wFit = pw * h / ph;
+        const double hFit = ph * w / pw;
+        if (pw < ph)
+            size = w >= wFit ? QSizeF(wFit, h) : QSizeF(w, hFit);
+        else
+            size = h >= hFit ? QSizeF(w, hFit) : QSizeF(wFit, h);
+    }
+    const int fw = int(std::trunc(size.width()));
+    const int fh = int(std::trunc(size.height()));
+    if (!cacheableSize(fw, fh))
+        return QImage();
+    return m_dictionaryPicture.scaled(fw, fh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+int CKorvexDesignerImage::sceneStateChoice() const
+{
+    return m_sceneStateChoice;
+}
+
+void CKorvexDesignerImage::setSceneStateChoice(int choice)
+{
+    m_sceneStateChoice = choice;
+}
+
+QString CKorvexDesignerImage::sceneStateName() const
+{
+    return m_sceneStateName;
+}
+
+void CKorvexDesignerImage::setSceneStateName(const QString& name)
+{
+    m_sceneStateName = name;
+}
+
+int CKorvexDesignerImage::sceneStateIndex() const
+{
+    return m_sceneStateIndex;
+}
+
+void CKorvexDesignerImage::setSceneStateIndex(int index)
+{
+    m_sceneStateIndex = index;
+}
+
+bool CKorvexDesignerImage::scaleToFit() const
+{
+    return m_scaleToFit;
+}
+
+void CKorvexDesignerImage::setScaleToFit(bool on)
+{
+    m_scaleToFit = on;
+}
+
+bool CKorvexDesignerImage::keepAspectRatio() const
+{
+    return m_keepAspectRatio;
+}
+
+void CKorvexDesignerImage::setKeepAspectRatio(bool on)
+{
+    m_keepAspectRatio = on;
+    preparePictures();
+    repaint();
+}
+
+QString CKorvexDesignerImage::dictionaryKey() const
+{
+    return m_dictionaryKey;
+}
+
+void CKorvexDesignerImage::setDictionaryKey(const QString& key)
+{
+    m_dictionaryKey = key;
+    m_dictionaryPicture = QImage();
+    m_fittedPicture = QImage();
+    if (!key.isEmpty() && CKorvexDictionary::HasDictionaryKey(key))
+        m_dictionaryPicture = QImage(CKorvexDictionary::DictionaryValue(key));
+    if (!m_dictionaryPicture.isNull())
+        preparePictures();
+    repaint();
+}
+
+int CKorvexDesignerImage::imageSource() const
+{
+    return m_imageSource;
+}
+
+void CKorvexDesignerImage::setImageSource(int source)
+{
+    m_imageSource = source;
+    preparePictures();
+    repaint();
+}
+
+QString CKorvexDesignerImage::path() const
+{
+    return m_path;
+}
+
+void CKorvexDesignerImage::setPath(const QString& path)
+{
+    m_path = path;
+    m_filePicture = path.trimmed().isEmpty() ? QImage() : QImage(path);
+    m_hasFilePicture = !m_filePicture.isNull();
+    preparePictures();
+    repaint();
+}
+
+QString CKorvexDesignerImage::url() const
+{
+    return m_url;
+}
+
+void CKorvexDesignerImage::setUrl(const QString& url)
+{
+    m_url = url;
+    setToolTip(url);
+}
+
+bool CKorvexDesignerImage::hasFilePicture() const
+{
+    return m_hasFilePicture;
+}
+
+bool CKorvexDesignerImage::hasPicture() const
+{
+    return m_hasFilePicture || !m_dictionaryPicture.isNull();
+}
+
+QImage CKorvexDesignerImage::filePicture() const
+{
+    return m_filePicture;
+}
+
+QImage CKorvexDesignerImage::fallbackPicture() const
+{
+    return m_fallbackPicture;
+}
+
+QImage CKorvexDesignerImage::dictionaryPicture() const
+{
+    return m_dictionaryPicture;
+}
+
+QImage CKorvexDesignerImage::fittedPicture() const
+{
+    return m_fittedPicture;
+}
+
+void CKorvexDesignerImage::reloadPictures()
+{
+    setPath(m_path);
+    setDictionaryKey(m_dictionaryKey);
+}

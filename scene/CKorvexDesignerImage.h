@@ -1,0 +1,84 @@
+#pragma once
+
+#include "actions/CKorvexActionEnabled.h"
+#include "scene/CKorvexDesignerRect.h"
+
+#include <QImage>
+#include <QString>
+
+/// A picture on the page, from a file, a dictionary entry or a scene state; the logo stands in.
+class CKorvexDesignerImage : public CKorvexDesignerRect, public CKorvexActionEnabled
+{
+public:
+    enum { Type = QGraphicsItem::UserType + 3 };
+    enum ImageSource { SourceFile = 0, SourceDictionary = 1, SourceSceneState = 2 };
+    enum SceneStateChoice { ByName = 0, ByIndex = 1 };
+
+    static QString logoPath();
+
+    explicit CKorvexDesignerImage(QGraphicsItem* parent = nullptr);
+
+    int type() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    void endResize() override;
+    /// Reads with the version of the template being read (10234 when none).
+    bool ActionFromString(const QString& text) override;
+
+    int sceneStateChoice() const;
+    void setSceneStateChoice(int choice);
+    QString sceneStateName() const;
+    void setSceneStateName(const QString& name);
+    int sceneStateIndex() const;
+    void setSceneStateIndex(int index);
+    bool scaleToFit() const;
+    void setScaleToFit(bool on);
+    bool keepAspectRatio() const;
+    void setKeepAspectRatio(bool on);
+    QString dictionaryKey() const;
+    /// Stores the key and loads the picture named by the dictionary's value for it, when any.
+    void setDictionaryKey(const QString& key);
+    int imageSource() const;
+    void setImageSource(int source);
+    QString path() const;
+    /// Loads the file picture; a file that does not load leaves none.
+    void setPath(const QString& path);
+    QString url() const;
+    /// Also the tool tip.
+    void setUrl(const QString& url);
+
+    bool hasFilePicture() const;
+    /// The file or the dictionary supplies a picture (the logo does not count).
+    bool hasPicture() const;
+    QImage filePicture() const;
+    QImage fallbackPicture() const;
+    /// Null when the dictionary entry gives no picture.
+    QImage dictionaryPicture() const;
+    QImage fittedPicture() const;
+    /// Loads the file and dictionary pictures again.
+    void reloadPictures();
+
+protected:
+    /// The file picture at the item's size when one is loaded, else the fallback picture.
+    void drawOwnPicture(QPainter* painter) const;
+
+private:
+    void preparePictures();
+    QImage fitDictionaryPicture() const;
+    void paintFallback(QPainter* painter, bool outlined) const;
+
+    int m_sceneStateChoice = ByName;
+    QString m_sceneStateName;
+    int m_sceneStateIndex = 0;
+    bool m_scaleToFit = true;
+    bool m_keepAspectRatio = false;
+    QString m_dictionaryKey;
+    int m_imageSource = SourceFile;
+    bool m_hasFilePicture = false;
+    QImage m_fallbackPicture;
+    QImage m_dictionaryPicture;
+    QString m_path;
+    QImage m_filePicture;
+    QImage m_scaledFilePicture;
+    QImage m_fittedPicture;
+    QString m_url;
+};

@@ -1,0 +1,369 @@
+#include "scene/CKorvexDesignerRect.h"
+
+#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerItem.h"
+#include "scene/CKorvexGridSnap.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+bool resizeInProgressFlag = false;
+
+constexpr double minimumHitSize = 10.0;
+constexpr double handleSquareSide = 10.0;
+
+bool movesLeft(int handle) { return handle == 0 || handle == 3 || handle == 5; }
+bool movesTop(int handle) { return handle == 0 || handle == 1 || handle == 2; }
+bool movesRight(int handle) { return handle == 2 || handle == 4 || handle == 7; }
+bool movesBottom(int handle) { return handle == 5 || handle == 6 || handle == 7; }
+
+/// The corner that stays fixed while a corner handle is dragged, as a fitAspect anchor; -1 for edges.
+int anchorForHandle(int handle)
+{
+    switch (handle) {
+    case 0: return 3;
+    case 2: return 2;
+    case 5: return 1;
+    case 7: return 0;
+    default: return -1;
+    }
+}
+
+} // namespace
+
+CKorvexDesignerRect::CKorvexDesignerRect(QGraphicsItem* parent)
+    : QGraphicsItem(parent)
+{
+    setFlag(QGraphicsItem::ItemIsSelectable, true);
+    setAcceptHoverEvents(true);
+}
+
+CKorvexDesignerRect::~CKorvexDesignerRect()
+{
+    CKorvexDesignerItem::destroyCompanionOf(this);
+}
+
+QRectF CKorvexDesignerRect::boundingRect() const
+{
+    if (isHandle()) {
+        const double f = zoomFactor();
+        return QRectF(0, 0, qMax(m_width, minimumHitSize) * f, qMax(m_height, minimumHitSize) * f);
+    }
+    // Covers the widened shape too, so that thin areas can still be picked.
+    return QRectF(0, 0, qMax(m_width, minimumHitSize), qMax(m_height, minimumHitSize));
+}
+
+QPainterPath CKorvexDesignerRect::shape() const
+{
+    QPainterPath path;
+    if (isHandle())
+        path.addRect(boundingRect());
+    else
+        path.addRect(QRectF(0, 0, qMax(m_width, minimumHitSize), qMax(m_height, minimumHitSize)));
+    return path;
+}
+
+bool CKorvexDesignerRect::contains(const QPointF& point) const
+{
+    if (isDeleted())
+        return false;
+    if (isHandle()) {
+        const QRectF area = boundingRect();
+        const double side = handleSquareSide * zoomFactor();
+        QRectF square(0, 0, side, side);
+        square.moveCenter(area.center());
+        return square.contains(point);
+    }
+    return QRectF(0, 0, m_width, m_height).contains(point);
+}
+
+void CKorvexDesignerRect::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    if (isHandle()) {
+        paintHandle(painter);
+        painter->restore();
+        return;
+    }
+    const QPen pen = clampedPen();
+    const double h = pen.widthF() * 0.5;
+    if (m_gradientMode) {
+        QLinearGradient horizontal(0, 0, m_width, 0);
+        horizontal.setStops(m_gradient.stops());
+        painter->fillRect(QRect(0, 0, int(std::trunc(m_width)), int(std::trunc(m_height))), horizontal);
+    } else {
+        const int w = int(std::trunc(m_width - h));
+        const int ht = int(std::trunc(m_height - h));
+        painter->fillRect(QRect(0, 0, w, ht), m_brush);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRect(int(std::trunc(h)), int(std::trunc(h)), w, ht));
+    }
+    const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(this);
+    if (companion && CKorvexDesignerContext::selection().contains(const_cast<CKorvexDesignerItem*>(companion)))
+        paintSelectionTint(painter);
+    painter->restore();
+}
+
+QPen CKorvexDesignerRect::clampedPen() const
+{
+    QPen pen = m_pen;
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    const double smaller = qMin(m_width, m_height);
+    if (pen.widthF() < 1.0)
+        pen.setColor(Qt::transparent);
+    else if (2.0 * pen.widthF() > smaller)
+        pen.setWidthF(std::trunc(smaller * 0.5));
+    return pen;
+}
+
+void CKorvexDesignerRect::paintHandle(QPainter* painter) const
+{
+    const double side = handleSquareSide * zoomFactor();
+    QRectF square(0, 0, side, side);
+    square.moveCenter(boundingRect().center());
+    painter->setPen(m_pen);
+    painter->setBrush(m_brush);
+    painter->drawRect(square);
+}
+
+void CKorvexDesignerRect::paintSelectionTint(QPainter* painter) const
+{
+    painter->fillRect(QRectF(0, 0, m_width, m_height), QColor(0, 0, 255, 10));
+}
+
+int CKorvexDesignerRect::type() const
+{
+    return Type;
+}
+
+void CKorvexDesignerRect::setPen(const QPen& pen)
+{
+    m_pen = pen;
+    repaint();
+}
+
+void CKorvexDesignerRect::setBrush(const QBrush& brush)
+{
+    m_brush = brush;
+    repaint();
+}
+
+QPen CKorvexDesignerRect::pen() const
+{
+    return m_pen;
+}
+
+QBrush CKorvexDesignerRect::brush() const
+{
+    return m_brush;
+}
+
+void CKorvexDesignerRect::setGradient(const QLinearGradient& gradient)
+{
+    m_gradient = gradient;
+}
+
+QLinearGradient CKorvexDesignerRect::gradient() const
+{
+    return m_gradient;
+}
+
+bool CKorvexDesignerRect::isGradientMode() const
+{
+    return m_gradientMode;
+}
+
+void CKorvexDesignerRect::setGradientMode(bool on)
+{
+    m_gradientMode = on;
+    repaint();
+}
+
+void CKorvexDesignerRect::setRect(double x, double y, double w, double h)
+{
+    setRect(QRectF(x, y, w, h));
+}
+
+void CKorvexDesignerRect::setRect(const QRectF& rect)
+{
+    setPos(rect.topLeft());
+    setSize(rect.width(), rect.height());
+}
+
+void CKorvexDesignerRect::setWidth(double w)
+{
+    setSize(w, m_height);
+}
+
+void CKorvexDesignerRect::setHeight(double h)
+{
+    setSize(m_width, h);
+}
+
+void CKorvexDesignerRect::setSize(double w, double h)
+{
+    prepareGeometryChange();
+    m_width = w;
+    m_height = h;
+    sizeChanged();
+    refreshGeometry();
+}
+
+double CKorvexDesignerRect::width() const
+{
+    return m_width;
+}
+
+double CKorvexDesignerRect::height() const
+{
+    return m_height;
+}
+
+QRectF CKorvexDesignerRect::rectFromPoints(const QPointF& p, const QPointF& q)
+{
+    return QRectF(qMin(p.x(), q.x()), qMin(p.y(), q.y()), std::abs(q.x() - p.x()), std::abs(q.y() - p.y()));
+}
+
+QRectF CKorvexDesignerRect::fitAspect(const QRectF& rect, int anchor) const
+{
+    if (m_aspectWidth == 0.0)
+        return rect;
+    const double h = rect.width() * m_aspectHeight / m_aspectWidth;
+    if (anchor == 2 || anchor == 3)
+        return QRectF(rect.left(), rect.bottom() - h, rect.width(), h);
+    return QRectF(rect.left(), rect.top(), rect.width(), h);
+}
+
+QRectF CKorvexDesignerRect::sceneRect() const
+{
+    const double f = isHandle() ? zoomFactor() : 1.0;
+    return QRectF(scenePos(), QSizeF(m_width * f, m_height * f));
+}
+
+void CKorvexDesignerRect::beginResize()
+{
+    m_resizing = true;
+    m_resizeStart = sceneRect();
+    setAspect(m_resizeStart.width(), m_resizeStart.height());
+}
+
+void CKorvexDesignerRect::endResize()
+{
+    m_resizing = false;
+}
+
+bool CKorvexDesignerRect::isResizing() const
+{
+    return m_resizing;
+}
+
+void CKorvexDesignerRect::moveHandle(int handle, const QPointF& p)
+{
+    if (!m_resizing || handle < 0 || handle > 7)
+        return;
+    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, handle == 0 ? 0 : CKorvexGridSnap::currentStep());
+    if (!(rect.width() > 0 && rect.height() > 0))
+        return;
+    const int anchor = anchorForHandle(handle);
+    if (m_aspectLocked && anchor >= 0)
+        rect = fitAspect(rect, anchor);
+    resizeInProgressFlag = true;
+    setPos(rect.topLeft());
+    setSize(rect.width(), rect.height());
+    resizeInProgressFlag = false;
+}
+
+QRectF CKorvexDesignerRect::minimumSizeClamped(int handle, const QRectF& start, QPointF p, int step)
+{
+    double left = start.left();
+    double top = start.top();
+    double right = start.right();
+    double bottom = start.bottom();
+    if (movesLeft(handle))
+        left = (step > 0 && right - p.x() < step) ? right - step : p.x();
+    if (movesRight(handle))
+        right = (step > 0 && p.x() - left < step) ? left + step : p.x();
+    if (movesTop(handle))
+        top = (step > 0 && bottom - p.y() < step) ? bottom - step : p.y();
+    if (movesBottom(handle))
+        bottom = (step > 0 && p.y() - top < step) ? top + step : p.y();
+    return QRectF(left, top, right - left, bottom - top);
+}
+
+bool CKorvexDesignerRect::isResizeInProgress()
+{
+    return resizeInProgressFlag;
+}
+
+bool CKorvexDesignerRect::isAspectLocked() const
+{
+    return m_aspectLocked;
+}
+
+void CKorvexDesignerRect::setAspectLocked(bool locked)
+{
+    m_aspectLocked = locked;
+}
+
+void CKorvexDesignerRect::setAspect(double w, double h)
+{
+    m_aspectWidth = w;
+    m_aspectHeight = h;
+}
+
+double CKorvexDesignerRect::aspectWidth() const
+{
+    return m_aspectWidth;
+}
+
+double CKorvexDesignerRect::aspectHeight() const
+{
+    return m_aspectHeight;
+}
+
+bool CKorvexDesignerRect::isHandle() const
+{
+    return data(0).toInt() == HandleMarker;
+}
+
+void CKorvexDesignerRect::repaint()
+{
+    update();
+}
+
+void CKorvexDesignerRect::refreshGeometry()
+{
+    prepareGeometryChange();
+    update();
+}
+
+void CKorvexDesignerRect::sizeChanged()
+{
+}
+
+QFont CKorvexDesignerRect::captionFont()
+{
+    QFont font;
+    font.setWeight(75);
+    font.setPointSize(qMax(1, int(std::trunc(9 * zoomFactor()))));
+    return font;
+}
+
+void CKorvexDesignerRect::drawCaption(QPainter* painter, const QRectF& area, const QString& text)
+{
+    painter->save();
+    painter->setFont(captionFont());
+    painter->setPen(QColor(0, 0, 0));
+    painter->drawText(area, Qt::AlignCenter, text);
+    painter->restore();
+}
+
+double CKorvexDesignerRect::zoomFactor()
+{
+    return CKorvexDesignerContext::zoomCompensation();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "scene/CKorvexDeletableItem.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QGraphicsItem>
+#include <QLinearGradient>
+#include <QPen>
+
+/// The area base of page items: geometry, pen, brush, gradient and resizing by the eight handles.
+class CKorvexDesignerRect : public QGraphicsItem, public CKorvexDeletableItem
+{
+public:
+    enum { Type = QGraphicsItem::UserType + 1 };
+    /// Data slot 0 holds this value on resize handles.
+    static constexpr int HandleMarker = 8;
+
+    explicit CKorvexDesignerRect(QGraphicsItem* parent = nullptr);
+    ~CKorvexDesignerRect() override;
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    bool contains(const QPointF& point) const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    int type() const override;
+
+    virtual void setPen(const QPen& pen);
+    virtual void setBrush(const QBrush& brush);
+    QPen pen() const;
+    QBrush brush() const;
+    virtual void setGradient(const QLinearGradient& gradient);
+    QLinearGradient gradient() const;
+    bool isGradientMode() const;
+    virtual void setGradientMode(bool on);
+
+    void setRect(double x, double y, double w, double h);
+    virtual void setRect(const QRectF& rect);
+    virtual void setWidth(double w);
+    virtual void setHeight(double h);
+    double width() const;
+    double height() const;
+
+    static QRectF rectFromPoints(const QPointF& p, const QPointF& q);
+    /// Keeps the width and sets the height from the aspect; anchor names the fixed corner:
+    /// 0 top-left, 1 top-right (top edge stays), 2 bottom-left, 3 bottom-right (bottom edge stays).
+    QRectF fitAspect(const QRectF& rect, int anchor) const;
+
+    /// Scene position and size; a handle's size is scaled by the zoom compensation.
+    QRectF sceneRect() const;
+    virtual void beginResize();
+    virtual void endResize();
+    bool isResizing() const;
+    /// Resizes by handle 0..7 to the snapped point p (scene coordinates).
+    virtual void moveHandle(int handle, const QPointF& p);
+    /// True while any item applies a resize step.
+    static bool isResizeInProgress();
+
+    bool isAspectLocked() const;
+    void setAspectLocked(bool locked);
+    void setAspect(double w, double h);
+    double aspectWidth() const;
+    double aspectHeight() const;
+
+    bool isHandle() const;
+    /// Repaints the item and asks its scene to repaint.
+    void repaint();
+    /// Tells the framework that the geometry changed.
+    void refreshGeometry();
+
+protected:
+    /// Sets both sides at once, telling the framework first.
+    void setSize(double w, double h);
+    /// Called after the size changed.
+    virtual void sizeChanged();
+    void paintSelectionTint(QPainter* painter) const;
+    /// Bold black caption at 9 points times the zoom compensation, centred in area.
+    static void drawCaption(QPainter* painter, const QRectF& area, const QString& text);
+    static QFont captionFont();
+    static double zoomFactor();
+
+private:
+    void paintHandle(QPainter* painter) const;
+    QPen clampedPen() const;
+    static QRectF minimumSizeClamped(int handle, const QRectF& start, QPointF p, int step);
+
+    bool m_aspectLocked = false;
+    double m_aspectWidth = 1.0;
+    double m_aspectHeight = 1.0;
+    double m_width = 100.0;
+    double m_height = 100.0;
+    QPen m_pen{QColor(0, 0, 0), 1};
+    QBrush m_brush{QColor(255, 255, 255), Qt::SolidPattern};
+    bool m_resizing = false;
+    bool m_gradientMode = false;
+    QLinearGradient m_gradient;
+    QRectF m_resizeStart{0, 0, 100, 100};
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QMetaType>
+#include <QPointF>
+#include <array>
+
+class CKorvexResizeHandle;
+class QGraphicsItem;
+class QGraphicsScene;
+
+/// The eight resize handles of one item: 0 top-left, 1 top, 2 top-right, 3 left, 4 right,
+/// 5 bottom-left, 6 bottom, 7 bottom-right; a line shows only 0 and 7 at its end points.
+class CKorvexResizeHandles
+{
+public:
+    static constexpr int Count = 8;
+    static constexpr double ShownZValue = 100000000.0;
+
+    /// Makes the handles, hidden, and adds them to scene when given.
+    explicit CKorvexResizeHandles(QGraphicsScene* scene = nullptr);
+    ~CKorvexResizeHandles();
+    CKorvexResizeHandles(const CKorvexResizeHandles&) = delete;
+    CKorvexResizeHandles& operator=(const CKorvexResizeHandles&) = delete;
+
+    /// Sets the target, adds the handles to its scene when they have none, and places them.
+    void attach(QGraphicsItem* target);
+    QGraphicsItem* target() const;
+
+    void show(bool visible);
+    bool anyVisible() const;
+    /// Centres the handles on the target's corners and edge mid-points, leaving handle skip alone.
+    void place(int skip = -1);
+    /// A new side (at least 10) for every handle, then places them.
+    void setHandleSide(double side);
+    static double sideForGrid(int gridStep);
+
+    CKorvexResizeHandle* handle(int index) const;
+    int indexOf(const QGraphicsItem* item) const;
+    int activeHandle() const;
+    /// Colours the dragged handle; -1 gives every handle its normal colours.
+    void setActiveHandle(int index);
+
+    QPointF offset() const;
+    void setOffset(const QPointF& offset);
+
+    /// The set of a handle item (its data slot 2), or none.
+    static CKorvexResizeHandles* of(const QGraphicsItem* handleItem);
+    void forgetHandle(CKorvexResizeHandle* handle);
+
+private:
+    std::array<QPointF, Count> handlePoints(bool* lineTarget) const;
+
+    QPointF m_offset;
+    QGraphicsItem* m_target = nullptr;
+    std::array<CKorvexResizeHandle*, Count> m_handles{};
+    int m_activeHandle = -1;
+};
+
+Q_DECLARE_METATYPE(CKorvexResizeHandles*)
