@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KorvexTestEnvironment.h"
+#include "core/CKorvexActionFactory.h"
 #include "resources/KorvexResources.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
         QApplication application(argc, argv);                \
         application.setAttribute(Qt::AA_Use96Dpi, true);     \
         korvexInitResources();                               \
+        Korvex::registerCoreArchivable();                    \
         TestObject testObject;                               \
         QTEST_SET_MAIN_SOURCE_PATH                           \
         return QTest::qExec(&testObject, argc, argv);        \
