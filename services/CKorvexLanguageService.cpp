@@ -89,11 +89,13 @@ void CKorvexLanguageService::switchLanguage(const QString& language)
     const QStringList paths = files(language);
     for (const QString& path : paths) {
         auto* translator = new QTranslator;
-        if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
-            m_translators.append(translator);
-        } else {
+        if (!translator->load(path)) {
             delete translator;
+            continue;
         }
+        // Installing reports false for a file without messages, yet the translator is in place.
+        QCoreApplication::installTranslator(translator);
+        m_translators.append(translator);
     }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(isRightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight);
