@@ -1,13 +1,25 @@
+#include "app/CKorvexCommandLine.h"
+#include "app/CKorvexStartup.h"
+#include "app/DesignerMainWindow.h"
+#include "core/CKorvexActionFactory.h"
 #include "resources/KorvexResources.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
+    Korvex::registerCoreArchivable();
+    CKorvexStartup::enableHighDpi();
     QApplication application(argc, argv);
     korvexInitResources();
-    QMainWindow window;
-    window.show();
-    return application.exec();
+    CKorvexStartup::installLanguage();
+
+    auto window = std::make_unique<DesignerMainWindow>();
+    window->readSettings();
+    CKorvexStartup::applyCommandLine(*window, CKorvexCommandLine::evaluate(QApplication::arguments()));
+
+    const int result = application.exec();
+    window.reset();
+    return result;
 }

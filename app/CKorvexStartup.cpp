@@ -1,0 +1,58 @@
+#include "app/CKorvexStartup.h"
+
+#include "app/CKorvexCommandLine.h"
+#include "app/DesignerMainWindow.h"
+#include "scene/CKorvexDesignerContext.h"
+#include "services/CKorvexLanguageService.h"
+#include "services/CKorvexProductInfo.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QSettings>
+
+void CKorvexStartup::enableHighDpi()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+}
+
+QString CKorvexStartup::languagesDirectory()
+{
+    const auto settings = CKorvexProductInfo::openSettings();
+    return settings->value(QStringLiteral("ContentDirectory")).toString() + QStringLiteral("/languages");
+}
+
+void CKorvexStartup::installLanguage()
+{
+    CKorvexLanguageService& service = CKorvexLanguageService::instance();
+    service.setLanguagesDirectory(languagesDirectory());
+    service.switchLanguage(CKorvexLanguageService::chosenLanguage());
+}
+
+void CKorvexStartup::applyCommandLine(DesignerMainWindow& window, const CKorvexCommandLine& commandLine)
+{
+    if (commandLine.alwaysOnTop())
+        window.setWindowFlags(window.windowFlags() | Qt::WindowStaysOnTopHint);
+    if (commandLine.hasPreviewImage())
+        loadPreviewImage(commandLine.previewImagePath());
+
+    switch (commandLine.start()) {
+    case CKorvexCommandLine::Start::OpenTemplate:
+        // Templates cannot be read yet: an existing file starts an empty page at its place.
+    case CKorvexCommandLine::Start::NewDocumentAtPath:
+        window.setDocumentPaths(commandLine.templatePath());
+        break;
+    case CKorvexCommandLine::Start::NewDocument:
+        break;
+    }
+    window.show();
+}
+
+void CKorvexStartup::loadPreviewImage(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (!image.isNull())
+        CKorvexDesignerContext::setPreview3DImage(image);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+class CKorvexCommandLine;
+class DesignerMainWindow;
+class QString;
+
+/// The start-up steps around the main window: display attributes, language and the command line.
+class CKorvexStartup
+{
+public:
+    /// Scaling and high-resolution pixmaps; must run before the application object exists.
+    static void enableHighDpi();
+    /// The languages folder named by the "ContentDirectory" setting.
+    static QString languagesDirectory();
+    /// Finds the languages and installs the translators of the chosen one.
+    static void installLanguage();
+    /// Carries out the evaluated command line on the window and shows it.
+    static void applyCommandLine(DesignerMainWindow& window, const CKorvexCommandLine& commandLine);
+    /// Loads the 3D area's preview picture; a file that cannot be read leaves it empty.
+    static void loadPreviewImage(const QString& path);
+};

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/CKorvexMainWindowUi.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class CKorvexDesignerScene;
+class CKorvexToolSwitcher;
+class QGraphicsView;
+class QMenu;
+
+/// The one top-level window of the designer: page view, property dock, menus, tool bar and zoom.
+class DesignerMainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit DesignerMainWindow(QWidget* parent = nullptr);
+    ~DesignerMainWindow() override;
+
+    /// The window of the process; null before it is made and after it is gone.
+    static DesignerMainWindow* instance();
+
+    /// Restores the remembered folders and the window geometry from the "Designer" settings.
+    void readSettings();
+    /// Writes the remembered folders and the window geometry to the "Designer" settings.
+    void writeSettings() const;
+
+    /// Remembers a path as the place where the Open and Save dialogs start.
+    void setDocumentPaths(const QString& path);
+
+    int zoomPercent() const { return m_zoomPercent; }
+    QString currentFile() const { return m_currentFile; }
+    bool isDirty() const { return m_dirty; }
+    QString openPath() const { return m_openPath; }
+    QString savePath() const { return m_savePath; }
+    QString packageSavePath() const { return m_packageSavePath; }
+
+    CKorvexDesignerScene* scene() const { return m_scene; }
+    QGraphicsView* view() const { return m_view; }
+    const CKorvexMainWindowUi& ui() const { return m_ui; }
+    QMenu* pageMenu() const { return m_pageMenu; }
+
+    /// Chooses the zoom box entry that shows the whole page in the view.
+    void zoomToFit();
+
+public slots:
+    void onExit();
+    void onAbout();
+    void setDirty(bool dirty = true);
+
+    void onPointerActionToggled(bool checked);
+    void onLineActionToggled(bool checked);
+    void onRectActionToggled(bool checked);
+    void on3DAreaActionToggled(bool checked);
+    void onLableActionToggled(bool checked);
+    void onImageActionToggled(bool checked);
+    void onFormTextBoxActionToggled(bool checked);
+
+    void zoomInTrigger();
+    void zoomOutTrigger();
+    void onZoomBoxChanged(int index);
+    void dockWidgetVisibilityChanged(bool visible);
+    void languageChanged(bool checked);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createView();
+    void createLanguageMenu();
+    void connectMenuActions();
+    void connectToolActions();
+    void connectViewActions();
+    void disableUnavailableActions();
+    QString untitledTitle() const;
+
+    int m_zoomPercent = 100;
+    QString m_currentFile;
+    bool m_dirty = false;
+    QString m_openPath;
+    QString m_savePath;
+    QString m_packageSavePath;
+
+    CKorvexMainWindowUi m_ui;
+    CKorvexDesignerScene* m_scene = nullptr;
+    QGraphicsView* m_view = nullptr;
+    QMenu* m_pageMenu = nullptr;
+    std::unique_ptr<CKorvexToolSwitcher> m_tools;
+};
