@@ -11,12 +11,25 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
 const QString designerGroup = QStringLiteral("Designer");
 const QString gridSizeKey = QStringLiteral("GridSize");
 const QString snappingKey = QStringLiteral("SnappingCheckBox");
+
+// Missing or unreadable values become 0, which the field raises to its minimum; values beyond
+// an int are clamped rather than wrapped, so the field shows its maximum for them.
+int storedGridSize(const QVariant& value)
+{
+    bool ok = false;
+    const qlonglong size = value.toLongLong(&ok);
+    if (!ok)
+        return 0;
+    return static_cast<int>(qBound<qlonglong>(std::numeric_limits<int>::min(), size,
+                                               std::numeric_limits<int>::max()));
+}
 
 } // namespace
 
@@ -81,8 +94,7 @@ void CKorvexPreferences::readSettings()
 {
     std::unique_ptr<QSettings> settings = CKorvexProductInfo::openSettings();
     settings->beginGroup(designerGroup);
-    // Missing or unreadable values become 0, which the field raises to its minimum.
-    m_gridSizeSpinBox->setValue(settings->value(gridSizeKey, 0).toInt());
+    m_gridSizeSpinBox->setValue(storedGridSize(settings->value(gridSizeKey, 0)));
     m_snappingCheckBox->setChecked(settings->value(snappingKey, false).toBool());
     m_gridSizeSpinBox->setEnabled(m_snappingCheckBox->isChecked());
 }
