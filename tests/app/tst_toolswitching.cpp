@@ -18,11 +18,9 @@ private slots:
     void checkingAnotherToolUnchecksTheFirst();
     void uncheckingLastToolChecksPointer();
     void pointerCannotBeUncheckedAlone();
-    void pointerUnchecksEveryTool();
     void sceneRequestReturnsToPointer();
     void insertMenuTriggersTheTool();
     void creationTypeSetsViewCursor();
-    void exactlyOneToolStaysChecked();
 
 private:
     QStringList checkedTools() const;
@@ -99,14 +97,6 @@ void TestToolSwitching::pointerCannotBeUncheckedAlone()
     QCOMPARE(m_window->scene()->creationType(), QString());
 }
 
-void TestToolSwitching::pointerUnchecksEveryTool()
-{
-    m_window->ui().toolImage->trigger();
-    m_window->ui().toolPointer->trigger();
-    QCOMPARE(checkedTools(), QStringList{QStringLiteral("Pointer")});
-    QCOMPARE(m_window->scene()->creationType(), QString());
-}
-
 void TestToolSwitching::sceneRequestReturnsToPointer()
 {
     m_window->ui().toolFormTextBox->trigger();
@@ -131,20 +121,6 @@ void TestToolSwitching::creationTypeSetsViewCursor()
     QCOMPARE(viewport->cursor().shape(), Qt::CrossCursor);
     m_window->ui().toolPointer->trigger();
     QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
-}
-
-void TestToolSwitching::exactlyOneToolStaysChecked()
-{
-    const auto tools = m_window->ui().toolBarActions();
-    for (QAction* first : tools) {
-        for (QAction* second : tools) {
-            if (!first->isCheckable() || !second->isCheckable())
-                continue;
-            first->trigger();
-            second->trigger();
-            QCOMPARE(checkedTools().size(), 1);
-        }
-    }
 }
 
 KORVEX_TEST_MAIN(TestToolSwitching)
