@@ -49,7 +49,7 @@ bool CKorvexDesigner3DArea::paintPreview(QPainter* painter) const
     const QImage& preview = CKorvexDesignerContext::preview3DImage();
     if (preview.isNull() || !previewShown)
         return false;
-    const int h = int(std::trunc(height()));
+    const int h = wholeUnits(height());
     if (h <= 0)
         return true;
     painter->setClipRect(QRectF(0, 0, width(), height()), Qt::IntersectClip);

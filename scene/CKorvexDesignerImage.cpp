@@ -97,8 +97,8 @@ bool CKorvexDesignerImage::ActionFromString(const QString& text)
 
 void CKorvexDesignerImage::preparePictures()
 {
-    const int w = int(std::trunc(width()));
-    const int h = int(std::trunc(height()));
+    const int w = wholeUnits(width());
+    const int h = wholeUnits(height());
     m_scaledFilePicture = QImage();
     if (m_hasFilePicture && cacheableSize(w, h))
         m_scaledFilePicture = m_filePicture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -122,8 +122,8 @@ QImage CKorvexDesignerImage::fitDictionaryPicture() const
         else
             size = h >= hFit ? QSizeF(w, hFit) : QSizeF(wFit, h);
     }
-    const int fw = int(std::trunc(size.width()));
-    const int fh = int(std::trunc(size.height()));
+    const int fw = wholeUnits(size.width());
+    const int fh = wholeUnits(size.height());
     if (!cacheableSize(fw, fh))
         return QImage();
     return m_dictionaryPicture.scaled(fw, fh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -93,14 +93,14 @@ void CKorvexDesignerRect::paint(QPainter* painter, const QStyleOptionGraphicsIte
     if (m_gradientMode) {
         QLinearGradient horizontal(0, 0, m_width, 0);
         horizontal.setStops(m_gradient.stops());
-        painter->fillRect(QRect(0, 0, int(std::trunc(m_width)), int(std::trunc(m_height))), horizontal);
+        painter->fillRect(QRect(0, 0, wholeUnits(m_width), wholeUnits(m_height)), horizontal);
     } else {
-        const int w = int(std::trunc(m_width - h));
-        const int ht = int(std::trunc(m_height - h));
+        const int w = wholeUnits(m_width - h);
+        const int ht = wholeUnits(m_height - h);
         painter->fillRect(QRect(0, 0, w, ht), m_brush);
         painter->setPen(pen);
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRect(int(std::trunc(h)), int(std::trunc(h)), w, ht));
+        painter->drawRect(QRect(wholeUnits(h), wholeUnits(h), w, ht));
     }
     const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(this);
     if (companion && CKorvexDesignerContext::selection().contains(const_cast<CKorvexDesignerItem*>(companion)))
@@ -350,7 +350,7 @@ QFont CKorvexDesignerRect::captionFont()
 {
     QFont font;
     font.setWeight(75);
-    font.setPointSize(qMax(1, int(std::trunc(9 * zoomFactor()))));
+    font.setPointSize(qMax(1, wholeUnits(9 * zoomFactor())));
     return font;
 }
 
@@ -361,6 +361,14 @@ void CKorvexDesignerRect::drawCaption(QPainter* painter, const QRectF& area, con
     painter->setPen(QColor(0, 0, 0));
     painter->drawText(area, Qt::AlignCenter, text);
     painter->restore();
+}
+
+int CKorvexDesignerRect::wholeUnits(double value)
+{
+    constexpr double limit = 1000000000.0;
+    if (std::isnan(value))
+        return 0;
+    return int(std::trunc(qBound(-limit, value, limit)));
 }
 
 double CKorvexDesignerRect::zoomFactor()

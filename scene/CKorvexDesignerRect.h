@@ -77,6 +77,8 @@ protected:
     /// Bold black caption at 9 points times the zoom compensation, centred in area.
     static void drawCaption(QPainter* painter, const QRectF& area, const QString& text);
     static QFont captionFont();
+    /// The integer part, kept within what painting can take; 0 for NaN.
+    static int wholeUnits(double value);
     static double zoomFactor();
 
 private:

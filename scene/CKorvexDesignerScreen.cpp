@@ -70,7 +70,7 @@ void CKorvexDesignerScreen::paintGradientPage(QPainter* painter, const QPen& out
     painter->setPen(outline);
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(frame);
-    painter->fillRect(QRect(0, 0, int(std::trunc(width() - 1)), int(std::trunc(height() - 1))), horizontal);
+    painter->fillRect(QRect(0, 0, wholeUnits(width() - 1), wholeUnits(height() - 1)), horizontal);
     painter->drawRect(frame);
 }
 

@@ -1,0 +1,60 @@
+#include "scene/CKorvexDesignerLabel.h"
+
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <QTextDocument>
+
+CKorvexDesignerLabel::CKorvexDesignerLabel(QGraphicsItem* parent)
+    : CKorvexDesignerText(parent)
+{
+    setPlainText(QStringLiteral("label !"));
+    document()->setDocumentMargin(0);
+}
+
+void CKorvexDesignerLabel::applyNewItemDefaults()
+{
+    const QFont font(defaultFontFamily(), 12);
+    setFont(font);
+    document()->setDefaultFont(font);
+    setPlainText(QStringLiteral("Sample Text"));
+    document()->setDocumentMargin(0);
+    setTextWidth(document()->idealWidth());
+    setBackground(QColor(255, 255, 255, 0));
+}
+
+QString CKorvexDesignerLabel::defaultFontFamily()
+{
+    return QStringLiteral("Arial Unicode MS");
+}
+
+void CKorvexDesignerLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
+{
+    painter->fillRect(QRectF(QPointF(0, 0), document()->size()), m_background);
+    // The tint below marks selection; the framework's dashed frame is left out.
+    QStyleOptionGraphicsItem plain(*option);
+    plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+    CKorvexDesignerText::paint(painter, &plain, widget);
+    if (isSelected())
+        painter->fillRect(boundingRect(), QColor(0, 0, 255, 10));
+}
+
+QBrush CKorvexDesignerLabel::background() const
+{
+    return m_background;
+}
+
+void CKorvexDesignerLabel::setBackground(const QBrush& brush)
+{
+    m_background = brush;
+    update();
+}
+
+QString CKorvexDesignerLabel::url() const
+{
+    return m_url;
+}
+
+void CKorvexDesignerLabel::setUrl(const QString& url)
+{
+    m_url = url;
+}

@@ -1,0 +1,174 @@
+#include "scene/CKorvexDesignerText.h"
+
+#include "dictionary/CKorvexDictionary.h"
+#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerItem.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
+
+CKorvexDesignerText::CKorvexDesignerText(QGraphicsItem* parent)
+    : QGraphicsTextItem(parent)
+{
+    setFlag(QGraphicsItem::ItemIsSelectable, true);
+}
+
+CKorvexDesignerText::~CKorvexDesignerText()
+{
+    CKorvexDesignerItem::destroyCompanionOf(this);
+}
+
+int CKorvexDesignerText::type() const
+{
+    return Type;
+}
+
+bool CKorvexDesignerText::contains(const QPointF& point) const
+{
+    return !isDeleted() && QRectF(QPointF(0, 0), boundingRect().size()).contains(point);
+}
+
+bool CKorvexDesignerText::ActionFromString(const QString& text)
+{
+    SetActionVersion(CKorvexDesignerContext::templateReadVersion().value_or(Korvex::kKorvexActionVersionLegacy));
+    return CKorvexActionEnabled::ActionFromString(text);
+}
+
+int CKorvexDesignerText::textSource() const
+{
+    return m_textSource;
+}
+
+void CKorvexDesignerText::setTextSource(int source)
+{
+    m_textSource = source;
+}
+
+bool CKorvexDesignerText::isFromDictionary() const
+{
+    return m_textSource == SourceDictionary;
+}
+
+void CKorvexDesignerText::setFromDictionary(bool fromDictionary)
+{
+    m_textSource = fromDictionary ? SourceDictionary : SourceTextEditor;
+}
+
+QString CKorvexDesignerText::dictionaryKey() const
+{
+    return m_dictionaryKey;
+}
+
+void CKorvexDesignerText::setDictionaryKey(const QString& key)
+{
+    m_dictionaryKey = key;
+}
+
+QString CKorvexDesignerText::storedHtml() const
+{
+    return m_storedHtml;
+}
+
+void CKorvexDesignerText::setStoredHtml(const QString& html)
+{
+    if (html == m_storedHtml)
+        return;
+    m_storedHtml = html;
+    if (m_textSource != SourceTextEditor)
+        return;
+    setHtml(html);
+    fitWidthToText(1000);
+    document()->setDocumentMargin(0);
+}
+
+QString CKorvexDesignerText::documentHtml() const
+{
+    return m_documentHtml;
+}
+
+QString CKorvexDesignerText::text() const
+{
+    return toPlainText();
+}
+
+QString CKorvexDesignerText::html() const
+{
+    return toHtml();
+}
+
+QStringList CKorvexDesignerText::fontList() const
+{
+    return usedFontFamilies(document());
+}
+
+QStringList CKorvexDesignerText::usedFontFamilies(const QTextDocument* document)
+{
+    QStringList families;
+    if (!document)
+        return families;
+    const QString defaultFamily = document->defaultFont().family();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid() || fragment.text().isEmpty())
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            families << (format.hasProperty(QTextFormat::FontFamily) ? format.fontFamily() : defaultFamily);
+        }
+    }
+    return families;
+}
+
+void CKorvexDesignerText::refreshFromDictionary()
+{
+    if (m_textSource == SourceDictionary && CKorvexDictionary::HasDictionaryKey(m_dictionaryKey))
+        setHtml(dictionaryHtml());
+    else if (!m_storedHtml.isEmpty())
+        setHtml(m_storedHtml);
+    document()->setDocumentMargin(0);
+    fitWidthToText(99999);
+}
+
+QString CKorvexDesignerText::dictionaryHtml() const
+{
+    QTextDocument stored;
+    stored.setHtml(m_storedHtml);
+    QTextCursor storedEnd(&stored);
+    storedEnd.movePosition(QTextCursor::End);
+    const QTextCharFormat format = storedEnd.charFormat();
+    QTextDocument shown;
+    shown.setPlainText(CKorvexDictionary::DictionaryValue(m_dictionaryKey));
+    QTextCursor all(&shown);
+    all.select(QTextCursor::Document);
+    all.setCharFormat(format);
+    return shown.toHtml();
+}
+
+void CKorvexDesignerText::fitWidthToText(double layoutWidth)
+{
+    setTextWidth(layoutWidth);
+    // Whole units, rounded up: with fractional glyph advances the integer part would wrap the last word.
+    setTextWidth(std::ceil(document()->idealWidth()));
+}
+
+void CKorvexDesignerText::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
+{
+    QGraphicsTextItem::mouseDoubleClickEvent(event);
+    m_documentHtml = toHtml();
+}
+
+void CKorvexDesignerText::focusOutEvent(QFocusEvent* event)
+{
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    emit lostFocus(this);
+    QGraphicsTextItem::focusOutEvent(event);
+}
+
+QVariant CKorvexDesignerText::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemSelectedHasChanged)
+        emit selectedChange(this);
+    return QGraphicsTextItem::itemChange(change, value);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "actions/CKorvexActionEnabled.h"
+#include "scene/CKorvexDeletableItem.h"
+
+#include <QGraphicsTextItem>
+#include <QStringList>
+
+class QTextDocument;
+
+/// Rich text on the page, typed in the text editor or taken from a dictionary entry.
+class CKorvexDesignerText : public QGraphicsTextItem, public CKorvexActionEnabled, public CKorvexDeletableItem
+{
+    Q_OBJECT
+
+public:
+    enum { Type = QGraphicsItem::UserType + 6315 };
+    enum TextSource { SourceTextEditor = 0, SourceDictionary = 1 };
+
+    explicit CKorvexDesignerText(QGraphicsItem* parent = nullptr);
+    ~CKorvexDesignerText() override;
+
+    int type() const override;
+    bool contains(const QPointF& point) const override;
+    /// Reads with the version of the template being read (10234 when none).
+    bool ActionFromString(const QString& text) override;
+
+    int textSource() const;
+    void setTextSource(int source);
+    bool isFromDictionary() const;
+    void setFromDictionary(bool fromDictionary);
+    QString dictionaryKey() const;
+    void setDictionaryKey(const QString& key);
+
+    /// The HTML given by the text editor or the record; shown at once when the text is typed in.
+    QString storedHtml() const;
+    void setStoredHtml(const QString& html);
+    /// The HTML last taken from the shown document.
+    QString documentHtml() const;
+
+    /// Plain text of the shown document.
+    QString text() const;
+    /// The shown document as HTML.
+    QString html() const;
+    /// The font family of every text fragment, in document order.
+    QStringList fontList() const;
+    static QStringList usedFontFamilies(const QTextDocument* document);
+
+    /// Shows the dictionary's text for the key in the stored format, or the stored HTML.
+    void refreshFromDictionary();
+    /// Makes the item exactly as wide as its longest line, laid out first at layoutWidth.
+    void fitWidthToText(double layoutWidth);
+
+signals:
+    void lostFocus(CKorvexDesignerText* item);
+    void selectedChange(QGraphicsItem* item);
+
+protected:
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+
+private:
+    QString dictionaryHtml() const;
+
+    int m_textSource = SourceTextEditor;
+    QString m_dictionaryKey;
+    QString m_storedHtml;
+    QString m_documentHtml;
+};
