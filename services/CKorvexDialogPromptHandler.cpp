@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QPushButton>
 
 int CKorvexDialogPromptHandler::message(QWidget* parent, const CKorvexMessageRequest& request)
@@ -41,4 +42,9 @@ QColor CKorvexDialogPromptHandler::color(QWidget* parent, const QColor& initial,
 int CKorvexDialogPromptHandler::exec(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+QAction* CKorvexDialogPromptHandler::popup(QMenu& menu, const QPoint& globalPosition)
+{
+    return menu.exec(globalPosition);
 }

@@ -10,4 +10,5 @@ public:
     QString file(QWidget* parent, const CKorvexFileRequest& request) override;
     QColor color(QWidget* parent, const QColor& initial, const QString& title) override;
     int exec(QDialog& dialog) override;
+    QAction* popup(QMenu& menu, const QPoint& globalPosition) override;
 };

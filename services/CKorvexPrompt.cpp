@@ -96,3 +96,8 @@ int CKorvexPrompt::exec(QDialog& dialog)
 {
     return handler().exec(dialog);
 }
+
+QAction* CKorvexPrompt::popup(QMenu& menu, const QPoint& globalPosition)
+{
+    return handler().popup(menu, globalPosition);
+}

@@ -23,4 +23,5 @@ public:
     static QString existingDirectory(QWidget* parent, const QString& title, const QString& startPath);
     static QColor color(QWidget* parent, const QColor& initial, const QString& title = QString());
     static int exec(QDialog& dialog);
+    static QAction* popup(QMenu& menu, const QPoint& globalPosition);
 };

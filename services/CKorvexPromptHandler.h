@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 /// One message box request: icon, title, text and the button texts in order.
@@ -43,4 +46,6 @@ public:
     virtual QColor color(QWidget* parent, const QColor& initial, const QString& title) = 0;
     /// Runs a modal dialog the caller built and returns its result code.
     virtual int exec(QDialog& dialog) = 0;
+    /// Pops up a context menu at a global position; returns the action chosen, or null.
+    virtual QAction* popup(QMenu& menu, const QPoint& globalPosition) = 0;
 };

@@ -3,6 +3,7 @@
 #include "services/CKorvexPrompt.h"
 
 #include <QDialog>
+#include <QMenu>
 
 KorvexScriptedPrompt::KorvexScriptedPrompt()
     : m_previous(&CKorvexPrompt::handler())
@@ -50,6 +51,7 @@ void KorvexScriptedPrompt::clear()
     m_messages.clear();
     m_files.clear();
     m_dialogs.clear();
+    m_menus.clear();
     m_unanswered = 0;
 }
 
@@ -91,4 +93,10 @@ int KorvexScriptedPrompt::exec(QDialog& dialog)
         return m_dialogAnswers.dequeue()(dialog);
     ++m_unanswered;
     return QDialog::Rejected;
+}
+
+QAction* KorvexScriptedPrompt::popup(QMenu& menu, const QPoint&)
+{
+    m_menus.append(menu.title().isEmpty() ? menu.objectName() : menu.title());
+    return nullptr;
 }

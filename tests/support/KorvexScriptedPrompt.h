@@ -40,6 +40,9 @@ public:
     QString file(QWidget* parent, const CKorvexFileRequest& request) override;
     QColor color(QWidget* parent, const QColor& initial, const QString& title) override;
     int exec(QDialog& dialog) override;
+    /// Records the menu (by its title, or object name when untitled) and chooses nothing.
+    QAction* popup(QMenu& menu, const QPoint& globalPosition) override;
+    const QStringList& menus() const { return m_menus; }
 
 private:
     CKorvexPromptHandler* m_previous = nullptr;
@@ -50,5 +53,6 @@ private:
     QList<CKorvexMessageRequest> m_messages;
     QList<CKorvexFileRequest> m_files;
     QStringList m_dialogs;
+    QStringList m_menus;
     int m_unanswered = 0;
 };
