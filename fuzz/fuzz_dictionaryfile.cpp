@@ -1,0 +1,51 @@
+// Imports hostile dictionary files and holds the import to its promise: the settings store
+// gives back exactly the entries the file held, and exporting them reads back the same.
+
+#include "dictionary/CKorvexDictionary.h"
+#include "fuzz/KorvexFuzzEnvironment.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr char target[] = "dictionaryfile";
+
+QString describe(const CKorvexDictionary::DictionaryMap& dictionary)
+{
+    QString text;
+    for (auto entry = dictionary.constBegin(); entry != dictionary.constEnd(); ++entry) {
+        text += QStringLiteral("[%1] = [%2]\n")
+                    .arg(Korvex::toQString(entry.key()), Korvex::toQString(entry.value()));
+    }
+    return text;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+void checkExport(const QString& path, const CKorvexDictionary::DictionaryMap& stored)
+{
+    KORVEX_FUZZ_CHECK(target, CKorvexDictionary::WriteDictionaryFile(path, stored), path);
+    KORVEX_FUZZ_CHECK(target, CKorvexDictionary::ReadDictionaryFile(path), path);
+    KORVEX_FUZZ_CHECK(target, CKorvexDictionary::LoadDictionary() == stored, describe(stored));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString path = KorvexFuzzEnvironment::instance().tempPath() + QStringLiteral("/input.df");
+    const QByteArray bytes = korvexFuzzBytes(data, size);
+    KORVEX_FUZZ_CHECK(target, writeFile(path, bytes), path);
+    KORVEX_FUZZ_CHECK(target, CKorvexDictionary::ReadDictionaryFile(path), path);
+    const CKorvexDictionary::DictionaryMap expected = CKorvexDictionary::parseDictionaryText(bytes);
+    const CKorvexDictionary::DictionaryMap stored = CKorvexDictionary::LoadDictionary();
+    KORVEX_FUZZ_CHECK(target, stored == expected,
+                      QStringLiteral("file:\n%1stored:\n%2").arg(describe(expected), describe(stored)));
+    checkExport(path, stored);
+    QFile::remove(path);
+    return 0;
+}

@@ -1,0 +1,75 @@
+// Opens hostile template packages and holds extraction to its promise: whatever the archive
+// says, nothing is written outside the new working folder, no link is made, and a failed
+// extraction leaves no folder behind.
+
+#include "fuzz/KorvexFuzzEnvironment.h"
+#include "io/CKorvexPackage.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char target[] = "package";
+
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+void checkNoLinks(const QString& folder)
+{
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        KORVEX_FUZZ_CHECK(target, !info.isSymLink(), info.filePath());
+        KORVEX_FUZZ_CHECK(target, info.isDir() || info.isFile(), info.filePath());
+    }
+}
+
+void checkExtracted(const QString& temp, const QString& input, const QString& folder)
+{
+    const QStringList expected = folder.isEmpty()
+                                     ? QStringList{QFileInfo(input).fileName()}
+                                     : QStringList{QFileInfo(input).fileName(), QFileInfo(folder).fileName()};
+    QStringList found = entriesOf(temp);
+    QStringList sortedExpected = expected;
+    sortedExpected.sort();
+    KORVEX_FUZZ_CHECK(target, found == sortedExpected, found.join(QLatin1Char('\n')));
+    if (folder.isEmpty())
+        return;
+    KORVEX_FUZZ_CHECK(target, QFileInfo(folder).dir() == QDir(temp), folder);
+    checkNoLinks(folder);
+}
+
+void readExtracted(const QString& folder)
+{
+    // The template reader joins here once it reads packages through the scene.
+    Q_UNUSED(folder);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString temp = KorvexFuzzEnvironment::instance().tempPath();
+    const QString input = temp + QStringLiteral("/input.ktf");
+    QFile file(input);
+    KORVEX_FUZZ_CHECK(target, file.open(QIODevice::WriteOnly | QIODevice::Truncate), input);
+    file.write(korvexFuzzBytes(data, size));
+    file.close();
+
+    const QString folder = CKorvexPackage::extractPackage(input);
+    checkExtracted(temp, input, folder);
+    if (!folder.isEmpty()) {
+        readExtracted(folder);
+        QDir(folder).removeRecursively();
+    }
+    QFile::remove(input);
+    return 0;
+}
