@@ -18,7 +18,6 @@ class TestDesignerLabel : public QObject
 
 private slots:
     void init();
-    void typeNumberAndSelectable();
     void readerStart();
     void toolDefaults();
     void storedHtmlShownForTypedText();
@@ -46,13 +45,6 @@ void TestDesignerLabel::init()
     CKorvexDictionary::LoadDictionary();
 }
 
-void TestDesignerLabel::typeNumberAndSelectable()
-{
-    CKorvexDesignerLabel label;
-    QCOMPARE(label.type(), 71851);
-    QVERIFY(label.flags() & QGraphicsItem::ItemIsSelectable);
-    QCOMPARE(label.textSource(), int(CKorvexDesignerText::SourceTextEditor));
-}
 
 void TestDesignerLabel::readerStart()
 {

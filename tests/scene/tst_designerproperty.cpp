@@ -36,7 +36,6 @@ private slots:
     void blockRoundTrip();
     void matchesLooksOnlyAtOwnKeys();
     void indexedAccessInsertsInvalidValue();
-    void copyIsIndependent();
     void gradientListAndBack();
     void gradientFromShortOrRaggedList();
     void colourFromList();
@@ -309,14 +308,6 @@ void TestDesignerProperty::indexedAccessInsertsInvalidValue()
     QCOMPARE(record.value(P::Dpi), QVariant(150));
 }
 
-void TestDesignerProperty::copyIsIndependent()
-{
-    CKorvexDesignerProperty source;
-    source.setValue(P::Type, QStringLiteral("rect"));
-    CKorvexDesignerProperty copy = source;
-    copy.setValue(P::Type, QStringLiteral("line"));
-    QCOMPARE(source.value(P::Type).toString(), QStringLiteral("rect"));
-}
 
 void TestDesignerProperty::gradientListAndBack()
 {

@@ -1,12 +1,10 @@
 #include "KorvexItemRendering.h"
 #include "KorvexTestEnvironment.h"
 #include "KorvexTestMain.h"
-#include "scene/CKorvexDesigner3DArea.h"
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerFormTextBox.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerRect.h"
-#include "scene/CKorvexDesignerScreen.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QGraphicsScene>
@@ -18,7 +16,6 @@ class TestDesignerRect : public QObject
 
 private slots:
     void init();
-    void typeNumbers();
     void defaults();
     void thinRectangleKeepsTenUnitShape();
     void deletedRectangleContainsNothing();
@@ -58,21 +55,6 @@ void TestDesignerRect::init()
     setGrid(10);
 }
 
-void TestDesignerRect::typeNumbers()
-{
-    CKorvexDesignerRect rect;
-    CKorvexDesignerLine line;
-    CKorvexDesignerImage image;
-    CKorvexDesigner3DArea area;
-    CKorvexDesignerScreen screen;
-    CKorvexDesignerFormTextBox box;
-    QCOMPARE(rect.type(), 65537);
-    QCOMPARE(line.type(), 65537);
-    QCOMPARE(image.type(), 65539);
-    QCOMPARE(area.type(), 65539);
-    QCOMPARE(screen.type(), 65540);
-    QCOMPARE(box.type(), 65541);
-}
 
 void TestDesignerRect::defaults()
 {

@@ -27,7 +27,6 @@ private slots:
     void filePictureFillsItem();
     void dictionaryPictureFitted_data();
     void dictionaryPictureFitted();
-    void urlIsToolTip();
     void areaModes_data();
     void areaModes();
     void areaImageModeShowsLogoAndCaptionBox();
@@ -181,12 +180,6 @@ void TestItemKinds::dictionaryPictureFitted()
     QVERIFY(image.dictionaryPicture().isNull());
 }
 
-void TestItemKinds::urlIsToolTip()
-{
-    CKorvexDesignerImage image;
-    image.setUrl(QStringLiteral("http://example.com/a"));
-    QCOMPARE(image.toolTip(), QStringLiteral("http://example.com/a"));
-}
 
 void TestItemKinds::areaModes_data()
 {
