@@ -1,24 +1,88 @@
 #include "scene/CKorvexDesignerScene.h"
 
+#include "core/CKorvexUndoGroupCommand.h"
+#include "core/CKorvexUndoManager.h"
+#include "io/CKorvexPreviewWriter.h"
+#include "io/CKorvexTemplateReader.h"
+#include "io/CKorvexTemplateWriter.h"
+#include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerImage.h"
+#include "scene/CKorvexDesignerItem.h"
+#include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexDesignerText.h"
+#include "scene/CKorvexGridSnap.h"
+#include "scene/CKorvexItemFactory.h"
+#include "scene/CKorvexItemRecordApplier.h"
+#include "scene/CKorvexItemRecordBuilder.h"
+#include "scene/CKorvexPropertyKeys.h"
+#include "scene/CKorvexPropertyPanel.h"
+#include "scene/CKorvexResizeHandles.h"
+#include "scene/CKorvexSceneInput.h"
+#include "scene/CKorvexScenePageOperations.h"
+#include "undo/CKorvexUndoItemDeletedCommand.h"
+#include "undo/CKorvexUndoPropertiesChangeCommand.h"
 
-#include <QGraphicsSceneMouseEvent>
-#include <QGraphicsView>
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsRectItem>
+#include <QGraphicsSceneDragDropEvent>
 #include <QMenu>
-#include <QPainter>
+#include <QGraphicsView>
+
+using Korvex::CKorvexUndoGroupCommand;
+using Korvex::CKorvexUndoManager;
 
 CKorvexDesignerScene::CKorvexDesignerScene(QObject* parent)
     : QGraphicsScene(parent)
+    , m_input(std::make_unique<CKorvexSceneInput>(*this))
 {
     setSceneRect(0, 0, 500, 700);
-    CKorvexDesignerContext::setSnappingSuspended(false);
     CKorvexDesignerContext::setCurrentScene(this);
+    m_rubberBand = addRect(QRectF(), QPen(Qt::black), QBrush(QColor(20, 20, 20, 20)));
+    m_rubberBand->hide();
+    createScreen();
+    CKorvexDesignerContext::setSnappingSuspended(false);
 }
 
 CKorvexDesignerScene::~CKorvexDesignerScene()
 {
+    // Commands hold pointers to items that die with the scene.
+    CKorvexUndoManager::getInstance().ClearHistory();
+    destroyAllItems();
+    removeTemporaryFolders();
     if (CKorvexDesignerContext::currentScene() == this)
         CKorvexDesignerContext::setCurrentScene(nullptr);
+}
+
+void CKorvexDesignerScene::createScreen()
+{
+    m_screen = static_cast<CKorvexDesignerScreen*>(buildItem(CKorvexItemTypes::Screen));
+    attachNewItem(m_screen, CKorvexItemTypes::Screen, QPointF(15, 15));
+    // The page always stands at the origin, whatever the grid did to the creation point.
+    m_screen->setPos(0, 0);
+    m_screen->setZValue(0);
+    itemProperties(m_screen);
+    m_currentItem = m_screen;
+}
+
+QGraphicsItem* CKorvexDesignerScene::buildItem(const QString& kind)
+{
+    QGraphicsItem* item = CKorvexItemFactory::createForTool(kind);
+    if (auto* text = dynamic_cast<CKorvexDesignerText*>(item)) {
+        connect(text, &CKorvexDesignerText::selectedChange, this, [this](QGraphicsItem*) { refreshPropertyPanel(); });
+    }
+    return item;
+}
+
+void CKorvexDesignerScene::attachNewItem(QGraphicsItem* item, const QString& type, const QPointF& position)
+{
+    auto* companion = new CKorvexDesignerItem(this);
+    addItem(item);
+    companion->attach(item, position);
+    CKorvexDesignerProperty record;
+    record.setValue(CKorvexPropertyKeys::Type, type);
+    companion->setRecord(record);
 }
 
 void CKorvexDesignerScene::setCreationType(const QString& type)
@@ -32,13 +96,227 @@ QString CKorvexDesignerScene::creationType() const
     return m_creationType;
 }
 
+QGraphicsItem* CKorvexDesignerScene::makeOrReuseItem(const QString& type, const QPointF& position)
+{
+    if (type == CKorvexItemTypes::Area3D && has3DArea()) {
+        QGraphicsItem* area = find3DArea();
+        dynamic_cast<CKorvexDeletableItem*>(area)->setDeleted(false);
+        area->setPos(CKorvexGridSnap::snap(position));
+        return area;
+    }
+    QGraphicsItem* item = buildItem(CKorvexItemFactory::handlingKind(type));
+    if (item)
+        attachNewItem(item, type, position);
+    return item;
+}
+
+QGraphicsItem* CKorvexDesignerScene::createItem(const QString& type, const QPointF& position)
+{
+    setCursor(Qt::ArrowCursor);
+    deselectAll();
+    m_draggingSelection = false;
+    if (!CKorvexItemFactory::isKnownType(type) || type == CKorvexItemTypes::Screen)
+        return nullptr;
+    QGraphicsItem* item = makeOrReuseItem(type, position);
+    if (!item)
+        return nullptr;
+    m_currentItem = item;
+    selectItem(item, true);
+    itemProperties(item);
+    CKorvexDesignerItem::companionOf(item)->takeGeometrySnapshot();
+    showInPanel(item);
+    bringToFront();
+    const QString kind = CKorvexItemFactory::handlingKind(type);
+    if (m_propertyPanel && (kind == CKorvexItemTypes::Label || kind == CKorvexItemTypes::Image)) {
+        m_propertyPanel->openEditor(item);
+        bringToFront();
+    }
+    recordCreation(item);
+    resetToPointerTool();
+    return item;
+}
+
+void CKorvexDesignerScene::recordCreation(QGraphicsItem* item)
+{
+    CKorvexUndoItemDeletedCommand::Create(item, true, false, nullptr);
+}
+
+bool CKorvexDesignerScene::addItemFromProperties(const CKorvexDesignerProperty& record)
+{
+    const QString type = record.value(CKorvexPropertyKeys::Type).toString();
+    if (!CKorvexItemFactory::isKnownType(type))
+        return false;
+    if (type == CKorvexItemTypes::Screen) {
+        applyProperties(m_screen, record);
+        m_currentItem = m_screen;
+        showInPanel(m_screen);
+        return true;
+    }
+    if (type == CKorvexItemTypes::Area3D && has3DArea())
+        return true;
+    QGraphicsItem* item = CKorvexItemFactory::createForRecord(type);
+    auto* companion = new CKorvexDesignerItem(this);
+    addItem(item);
+    companion->attach(item, QPointF());
+    applyProperties(item, record);
+    m_currentItem = item;
+    selectItem(item, true);
+    companion->placeHandles();
+    showInPanel(item);
+    recordCreation(item);
+    return true;
+}
+
+bool CKorvexDesignerScene::addItemsFromLines(const QStringList& lines)
+{
+    if (lines.size() < 2)
+        return false;
+    int position = 0;
+    while (position < lines.size()) {
+        CKorvexDesignerProperty record;
+        int next = position + 1;
+        if (lines.at(position).trimmed() == QLatin1String("item begin")) {
+            int end = next;
+            while (end < lines.size() && lines.at(end).trimmed() != QLatin1String("item end"))
+                ++end;
+            record.fromItemBlock(lines.mid(next, end - next).join(QLatin1Char('\n')));
+            next = end + 1;
+        }
+        if (!addItemFromProperties(record))
+            return false;
+        position = next;
+    }
+    return true;
+}
+
+void CKorvexDesignerScene::applyProperties(QGraphicsItem* item, const CKorvexDesignerProperty& record)
+{
+    CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+    if (!companion)
+        return;
+    const CKorvexDesignerProperty applied = CKorvexItemRecordApplier::apply(item, record, templateFolder());
+    companion->setRecord(applied);
+    if (item != m_screen)
+        companion->takeGeometrySnapshot();
+    companion->placeHandles();
+}
+
+CKorvexDesignerProperty CKorvexDesignerScene::itemProperties(QGraphicsItem* item)
+{
+    CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+    if (!companion)
+        return CKorvexDesignerProperty();
+    const CKorvexDesignerProperty stored = companion->hasRecord() ? companion->record() : CKorvexDesignerProperty();
+    const CKorvexDesignerProperty record = CKorvexItemRecordBuilder::build(item, stored);
+    companion->setRecord(record);
+    return record;
+}
+
+QString CKorvexDesignerScene::templateFolder() const
+{
+    return m_currentTemplatePath.isEmpty() ? QString() : QFileInfo(m_currentTemplatePath).absolutePath();
+}
+
 bool CKorvexDesignerScene::has3DArea() const
 {
-    return false;
+    const QGraphicsItem* area = find3DArea();
+    const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(area);
+    return deletable && !deletable->isDeleted();
+}
+
+QGraphicsItem* CKorvexDesignerScene::find3DArea() const
+{
+    const auto topFirst = items(Qt::DescendingOrder);
+    for (QGraphicsItem* item : topFirst) {
+        const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+        if (companion && companion->recordType() == CKorvexItemTypes::Area3D)
+            return item;
+    }
+    return nullptr;
+}
+
+void CKorvexDesignerScene::selectItem(QGraphicsItem* item, bool selected)
+{
+    if (CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item))
+        companion->setSelected(selected);
+}
+
+void CKorvexDesignerScene::deselectAll()
+{
+    const auto selection = CKorvexDesignerContext::selection();
+    for (CKorvexDesignerItem* companion : selection) {
+        const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(companion->item());
+        if (!deletable || !deletable->isDeleted())
+            companion->setSelected(false);
+    }
+    CKorvexDesignerContext::selection().clear();
+}
+
+void CKorvexDesignerScene::ClearSelection()
+{
+    deselectAll();
+    m_draggingSelection = false;
+}
+
+void CKorvexDesignerScene::refreshItems()
+{
+    const auto all = items();
+    for (QGraphicsItem* item : all) {
+        if (!CKorvexDesignerItem::companionOf(item))
+            continue;
+        if (auto* image = dynamic_cast<CKorvexDesignerImage*>(item))
+            image->reloadPictures();
+        else if (auto* text = dynamic_cast<CKorvexDesignerText*>(item))
+            text->refreshFromDictionary();
+    }
+    if (m_screen && m_screen->backgroundImage())
+        m_screen->backgroundImage()->reloadPictures();
+    refreshPropertyPanel();
+    update();
 }
 
 void CKorvexDesignerScene::updateHandleSizes()
 {
+    const double side = CKorvexResizeHandles::sideForGrid(CKorvexDesignerContext::gridSize());
+    const auto companions = CKorvexDesignerContext::companions();
+    for (CKorvexDesignerItem* companion : companions) {
+        if (companion->item() && companion->item() != m_screen && companion->item()->scene() == this
+            && companion->handles())
+            companion->handles()->setHandleSide(side);
+    }
+    update();
+}
+
+void CKorvexDesignerScene::resetToPointerTool()
+{
+    emit pointerToolRequested();
+}
+
+QStringList CKorvexDesignerScene::usedFontFamilies(const QTextDocument* document)
+{
+    return CKorvexDesignerText::usedFontFamilies(document);
+}
+
+void CKorvexDesignerScene::setPropertyWidget(CKorvexPropertyPanel* panel)
+{
+    m_propertyPanel = panel;
+}
+
+CKorvexPropertyPanel* CKorvexDesignerScene::propertyWidget() const
+{
+    return m_propertyPanel;
+}
+
+void CKorvexDesignerScene::showInPanel(QGraphicsItem* item)
+{
+    if (m_propertyPanel)
+        m_propertyPanel->showItem(item);
+}
+
+void CKorvexDesignerScene::refreshPropertyPanel()
+{
+    if (m_propertyPanel)
+        m_propertyPanel->refresh();
 }
 
 void CKorvexDesignerScene::setItemMenu(QMenu* menu)
@@ -61,9 +339,158 @@ QMenu* CKorvexDesignerScene::pageMenu() const
     return m_pageMenu;
 }
 
-void CKorvexDesignerScene::resetToPointerTool()
+CKorvexDesignerScreen* CKorvexDesignerScene::screen() const
 {
-    emit pointerToolRequested();
+    return m_screen;
+}
+
+QGraphicsItem* CKorvexDesignerScene::currentItem() const
+{
+    return m_currentItem;
+}
+
+void CKorvexDesignerScene::setCurrentItem(QGraphicsItem* item)
+{
+    m_currentItem = item;
+}
+
+QGraphicsRectItem* CKorvexDesignerScene::rubberBand() const
+{
+    return m_rubberBand;
+}
+
+bool CKorvexDesignerScene::isInState() const
+{
+    return m_inState;
+}
+
+bool CKorvexDesignerScene::isModified() const
+{
+    return m_modified;
+}
+
+void CKorvexDesignerScene::setModified(bool modified)
+{
+    m_modified = modified;
+}
+
+bool CKorvexDesignerScene::isDraggingSelection() const
+{
+    return m_draggingSelection;
+}
+
+void CKorvexDesignerScene::setDraggingSelection(bool dragging)
+{
+    m_draggingSelection = dragging;
+}
+
+QList<QGraphicsItem*> CKorvexDesignerScene::pageItems() const
+{
+    QList<QGraphicsItem*> result;
+    const auto bottomFirst = items(Qt::AscendingOrder);
+    for (QGraphicsItem* item : bottomFirst) {
+        if (item != m_screen && CKorvexDesignerItem::companionOf(item))
+            result.append(item);
+    }
+    return result;
+}
+
+QList<QGraphicsItem*> CKorvexDesignerScene::selectedPageItems() const
+{
+    QList<QGraphicsItem*> result;
+    const auto all = pageItems();
+    for (QGraphicsItem* item : all) {
+        if (CKorvexDesignerContext::selection().contains(CKorvexDesignerItem::companionOf(item)))
+            result.append(item);
+    }
+    return result;
+}
+
+void CKorvexDesignerScene::forgetItemSelection(QGraphicsItem* item)
+{
+    CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+    if (companion) {
+        companion->setSelected(false);
+        CKorvexDesignerContext::selection().remove(companion);
+    }
+    if (m_currentItem == item)
+        m_currentItem = nullptr;
+    update();
+}
+
+void CKorvexDesignerScene::rescaleItems(double, double)
+{
+    // Each item scales from its own snapshot, so repeated page changes do not add up errors.
+    const auto all = pageItems();
+    for (QGraphicsItem* item : all)
+        CKorvexDesignerItem::companionOf(item)->rescaleToPage();
+    update();
+}
+
+QList<CKorvexDesignerItem*> CKorvexDesignerScene::stateCompanions() const
+{
+    QList<CKorvexDesignerItem*> result;
+    const auto registry = CKorvexDesignerContext::companions();
+    for (CKorvexDesignerItem* companion : registry) {
+        QGraphicsItem* item = companion->item();
+        if (item && item != m_screen && item->scene() == this)
+            result.append(companion);
+    }
+    // The page last: undone first, so items read their page size back before their own records.
+    if (CKorvexDesignerItem* page = CKorvexDesignerItem::companionOf(m_screen))
+        result.append(page);
+    return result;
+}
+
+void CKorvexDesignerScene::beginState()
+{
+    if (m_inState)
+        endState();
+    m_inState = true;
+    m_stateSnapshot.clear();
+    const auto companions = stateCompanions();
+    for (CKorvexDesignerItem* companion : companions)
+        m_stateSnapshot.insert(companion, itemProperties(companion->item()));
+}
+
+void CKorvexDesignerScene::endState(CKorvexUndoGroupCommand* group)
+{
+    m_inState = false;
+    CKorvexUndoGroupCommand* changes = nullptr;
+    const auto companions = stateCompanions();
+    for (CKorvexDesignerItem* companion : companions) {
+        const auto before = m_stateSnapshot.constFind(companion);
+        if (before == m_stateSnapshot.constEnd())
+            continue;
+        const CKorvexDesignerProperty now = itemProperties(companion->item());
+        if (before->matches(now))
+            continue;
+        if (!changes)
+            changes = CKorvexUndoGroupCommand::Create(group);
+        CKorvexUndoPropertiesChangeCommand::Create(companion->item(), *before, now, changes);
+    }
+    m_stateSnapshot.clear();
+}
+
+void CKorvexDesignerScene::undo()
+{
+    m_inState = false;
+    m_stateSnapshot.clear();
+    CKorvexUndoManager::getInstance().Undo();
+}
+
+void CKorvexDesignerScene::redo()
+{
+    m_inState = false;
+    m_stateSnapshot.clear();
+    CKorvexUndoManager::getInstance().Redo();
+}
+
+void CKorvexDesignerScene::toggleGrid()
+{
+    if (m_screen)
+        m_screen->toggleGrid();
+    update();
 }
 
 void CKorvexDesignerScene::setCursor(Qt::CursorShape shape)
@@ -73,20 +500,217 @@ void CKorvexDesignerScene::setCursor(Qt::CursorShape shape)
         view->viewport()->setCursor(shape);
 }
 
-void CKorvexDesignerScene::drawBackground(QPainter* painter, const QRectF& rect)
+void CKorvexDesignerScene::saveViewStateAndTurnOffFlags()
 {
-    QGraphicsScene::drawBackground(painter, rect);
-    // The blank page until a page background item covers it.
-    painter->setPen(QPen(QColor(0, 52, 75), 0));
-    painter->setBrush(Qt::white);
-    painter->drawRect(sceneRect());
+    if (views().isEmpty())
+        return;
+    QGraphicsView* view = views().first();
+    m_savedSmoothPixmap = view->renderHints().testFlag(QPainter::SmoothPixmapTransform);
+    view->setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+void CKorvexDesignerScene::restoreViewState()
+{
+    if (!views().isEmpty())
+        views().first()->setRenderHint(QPainter::SmoothPixmapTransform, m_savedSmoothPixmap);
+}
+
+bool CKorvexDesignerScene::writeTemplate(const QString& targetPath)
+{
+    CKorvexTemplateWriter writer(*this);
+    if (!writer.write(targetPath))
+        return false;
+    m_currentItem = nullptr;
+    m_modified = false;
+    if (m_propertyPanel)
+        m_propertyPanel->setPendingChange(false);
+    return true;
+}
+
+bool CKorvexDesignerScene::readTemplate(const QString& path)
+{
+    return CKorvexTemplateReader(*this).read(path);
+}
+
+void CKorvexDesignerScene::finishTemplateRead()
+{
+    ClearSelection();
+    m_modified = false;
+    if (m_propertyPanel)
+        m_propertyPanel->setPendingChange(false);
+    refreshItems();
+    showInPanel(nullptr);
+    showInPanel(m_screen);
+    CKorvexUndoManager::getInstance().ClearHistory();
+}
+
+void CKorvexDesignerScene::writePreview(const QString& textFilePath)
+{
+    CKorvexPreviewWriter::write(*this, textFilePath);
+}
+
+QString CKorvexDesignerScene::currentTemplatePath() const
+{
+    return m_currentTemplatePath;
+}
+
+void CKorvexDesignerScene::setCurrentTemplatePath(const QString& path)
+{
+    m_currentTemplatePath = path;
+}
+
+QStringList CKorvexDesignerScene::temporaryFolders() const
+{
+    return m_temporaryFolders;
+}
+
+void CKorvexDesignerScene::addTemporaryFolder(const QString& folder)
+{
+    m_temporaryFolders.append(folder);
+}
+
+void CKorvexDesignerScene::removeTemporaryFolders()
+{
+    for (const QString& folder : qAsConst(m_temporaryFolders))
+        QDir(folder).removeRecursively();
+    m_temporaryFolders.clear();
+}
+
+void CKorvexDesignerScene::destroyAllItems()
+{
+    deselectAll();
+    m_currentItem = nullptr;
+    CKorvexDesignerContext::setPressItem(nullptr);
+    m_stateSnapshot.clear();
+    m_inState = false;
+    const auto all = pageItems() + QList<QGraphicsItem*>{m_screen};
+    for (QGraphicsItem* item : all) {
+        if (!item)
+            continue;
+        CKorvexDesignerItem::destroyCompanionOf(item);
+        delete item;
+    }
+    m_screen = nullptr;
 }
 
 void CKorvexDesignerScene::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton && m_pageMenu && m_itemMenu) {
-        m_pageMenu->exec(event->screenPos());
-        return;
+    if (m_input->mousePress(event))
+        QGraphicsScene::mousePressEvent(event);
+}
+
+void CKorvexDesignerScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+{
+    m_input->mouseMove(event);
+    QGraphicsScene::mouseMoveEvent(event);
+}
+
+void CKorvexDesignerScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
+{
+    m_input->mouseRelease(event);
+    QGraphicsScene::mouseReleaseEvent(event);
+}
+
+void CKorvexDesignerScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
+{
+    m_input->mouseDoubleClick(event);
+    QGraphicsScene::mouseDoubleClickEvent(event);
+}
+
+void CKorvexDesignerScene::keyPressEvent(QKeyEvent* event)
+{
+    // Keys never reach the items: text is edited in its own editor.
+    m_input->keyPress(event);
+}
+
+void CKorvexDesignerScene::keyReleaseEvent(QKeyEvent* event)
+{
+    m_input->keyRelease(event);
+}
+
+void CKorvexDesignerScene::dragEnterEvent(QGraphicsSceneDragDropEvent* event)
+{
+    event->setAccepted(m_input->acceptsDrag(event));
+}
+
+void CKorvexDesignerScene::dragMoveEvent(QGraphicsSceneDragDropEvent* event)
+{
+    event->setAccepted(m_input->acceptsDrag(event));
+}
+
+void CKorvexDesignerScene::dropEvent(QGraphicsSceneDragDropEvent* event)
+{
+    m_input->drop(event);
+}
+
+void CKorvexDesignerScene::sendToBack()
+{
+    beginState();
+    CKorvexScenePageOperations::restack(*this, false);
+    endState();
+}
+
+void CKorvexDesignerScene::bringToFront()
+{
+    CKorvexScenePageOperations::restack(*this, true);
+}
+
+void CKorvexDesignerScene::copySelectedItems()
+{
+    CKorvexScenePageOperations::copy(*this);
+}
+
+void CKorvexDesignerScene::pasteSelectedItems()
+{
+    CKorvexScenePageOperations::paste(*this);
+}
+
+void CKorvexDesignerScene::deleteSelectedItems()
+{
+    CKorvexScenePageOperations::deleteSelection(*this);
+}
+
+void CKorvexDesignerScene::setPageSetupChooser(CKorvexPageSetupChooser chooser)
+{
+    m_pageSetupChooser = std::move(chooser);
+}
+
+CKorvexPageSetup CKorvexDesignerScene::pageSetup() const
+{
+    CKorvexPageSetup setup;
+    setup.width = m_screen->width();
+    setup.height = m_screen->height();
+    setup.pageSizeType = m_screen->pageSizeType();
+    setup.dpi = m_screen->dpi();
+    return setup;
+}
+
+void CKorvexDesignerScene::applyPageSetup(const CKorvexPageSetup& setup)
+{
+    m_screen->setDpi(setup.dpi);
+    m_screen->setPageSizeType(setup.pageSizeType);
+    m_screen->setWidth(setup.width);
+    m_screen->setHeight(setup.height);
+}
+
+bool CKorvexDesignerScene::resetPage(bool askForPageSize)
+{
+    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
+    CKorvexPageSetup setup = pageSetup();
+    const bool accepted = !askForPageSize || (m_pageSetupChooser && m_pageSetupChooser(setup));
+    if (accepted) {
+        m_input->cancelRubberBand();
+        destroyAllItems();
+        createScreen();
+        if (askForPageSize)
+            applyPageSetup(setup);
+        itemProperties(m_screen);
+        m_modified = false;
+        showInPanel(m_screen);
+        if (m_propertyPanel)
+            m_propertyPanel->setPendingChange(false);
+        update();
     }
-    QGraphicsScene::mousePressEvent(event);
+    CKorvexUndoManager::getInstance().ClearHistory();
+    return accepted;
 }

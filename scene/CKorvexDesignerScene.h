@@ -1,11 +1,29 @@
 #pragma once
 
+#include "scene/CKorvexDesignerProperty.h"
+#include "scene/CKorvexPageSetup.h"
+
 #include <QGraphicsScene>
+#include <QHash>
 #include <QPointer>
+#include <QStringList>
+#include <memory>
 
+class CKorvexDesignerItem;
+class CKorvexDesignerScreen;
+class CKorvexPropertyPanel;
+class CKorvexSceneInput;
+class QGraphicsRectItem;
 class QMenu;
+class QTextDocument;
 
-/// The page being designed: the scene that the main window shows in its one view.
+namespace Korvex {
+class CKorvexUndoGroupCommand;
+}
+
+/// The page being designed: the screen, every page item, the rubber band and the handles.
+/// Turns pointer and key input into creation, selection, moves and resizes on the grid,
+/// and groups every edit into undo steps.
 class CKorvexDesignerScene : public QGraphicsScene
 {
     Q_OBJECT
@@ -18,29 +36,130 @@ public:
     void setCreationType(const QString& type);
     QString creationType() const;
 
+    QGraphicsItem* createItem(const QString& type, const QPointF& position);
+    /// The item builder: false only for a record without a known "type".
+    bool addItemFromProperties(const CKorvexDesignerProperty& record);
+    /// Cuts item blocks out of template lines and builds each; false on the first refusal.
+    bool addItemsFromLines(const QStringList& lines);
+    void applyProperties(QGraphicsItem* item, const CKorvexDesignerProperty& record);
+    /// The item's record built from its state; also stored in its companion.
+    CKorvexDesignerProperty itemProperties(QGraphicsItem* item);
+
     bool has3DArea() const;
+    QGraphicsItem* find3DArea() const;
+    void selectItem(QGraphicsItem* item, bool selected);
+    void deselectAll();
+    void refreshItems();
     void updateHandleSizes();
+    void resetToPointerTool();
+    /// Clears the page for a new document; asking shows the page size dialog first, and a
+    /// cancelled dialog keeps the page (only the undo history is cleared). False when cancelled.
+    bool resetPage(bool askForPageSize);
+    /// How the scene asks for a page size (the dialog lives above the model).
+    void setPageSetupChooser(CKorvexPageSetupChooser chooser);
+    CKorvexPageSetup pageSetup() const;
+    void applyPageSetup(const CKorvexPageSetup& setup);
+    static QStringList usedFontFamilies(const QTextDocument* document);
+
+    void setPropertyWidget(CKorvexPropertyPanel* panel);
+    CKorvexPropertyPanel* propertyWidget() const;
+    void showInPanel(QGraphicsItem* item);
+    void refreshPropertyPanel();
 
     void setItemMenu(QMenu* menu);
     void setPageMenu(QMenu* menu);
     QMenu* itemMenu() const;
     QMenu* pageMenu() const;
 
-    /// Asks the window that owns the scene to switch back to the pointer tool.
-    void resetToPointerTool();
+    CKorvexDesignerScreen* screen() const;
+    QGraphicsItem* currentItem() const;
+    void setCurrentItem(QGraphicsItem* item);
+    QGraphicsRectItem* rubberBand() const;
+    bool isInState() const;
+    bool isModified() const;
+    void setModified(bool modified = true);
+    bool isDraggingSelection() const;
+    void setDraggingSelection(bool dragging);
+
+    /// Items with a companion, the screen excepted, in stacking order from the bottom.
+    QList<QGraphicsItem*> pageItems() const;
+    /// The page items whose companion is in the selection set.
+    QList<QGraphicsItem*> selectedPageItems() const;
+    /// Drops a hidden or shown-again item from the selection state and repaints.
+    void forgetItemSelection(QGraphicsItem* item);
+    /// Rescales every item from its geometry snapshot to the page's size now.
+    void rescaleItems(double fx, double fy);
+
+    bool writeTemplate(const QString& targetPath);
+    bool readTemplate(const QString& path);
+    /// Draws the page into "_preview.png" beside the text file.
+    virtual void writePreview(const QString& textFilePath);
+    /// Clears the change flags and shows the page after a successful read.
+    void finishTemplateRead();
+    QString currentTemplatePath() const;
+    void setCurrentTemplatePath(const QString& path);
+    QStringList temporaryFolders() const;
+    void addTemporaryFolder(const QString& folder);
 
 public slots:
+    void sendToBack();
+    void bringToFront();
+    void copySelectedItems();
+    void pasteSelectedItems();
+    void deleteSelectedItems();
     void setCursor(Qt::CursorShape shape);
+    void toggleGrid();
+    void beginState();
+    void endState(Korvex::CKorvexUndoGroupCommand* group = nullptr);
+    void undo();
+    void redo();
+    void saveViewStateAndTurnOffFlags();
+    void restoreViewState();
+    void ClearSelection();
 
 signals:
+    void onSelectItem(CKorvexDesignerScene* scene);
+    /// Asks the window that owns the scene to switch back to the pointer tool.
     void pointerToolRequested();
 
 protected:
-    void drawBackground(QPainter* painter, const QRectF& rect) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dragMoveEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dropEvent(QGraphicsSceneDragDropEvent* event) override;
 
 private:
+    friend class CKorvexSceneInput;
+
+    void createScreen();
+    QGraphicsItem* makeOrReuseItem(const QString& type, const QPointF& position);
+    void attachNewItem(QGraphicsItem* item, const QString& type, const QPointF& position);
+    QGraphicsItem* buildItem(const QString& kind);
+    void recordCreation(QGraphicsItem* item);
+    QString templateFolder() const;
+    void destroyAllItems();
+    void removeTemporaryFolders();
+    QList<CKorvexDesignerItem*> stateCompanions() const;
+
+    bool m_inState = false;
+    QString m_currentTemplatePath;
     QString m_creationType;
+    QStringList m_temporaryFolders;
+    QGraphicsItem* m_currentItem = nullptr;
+    QGraphicsRectItem* m_rubberBand = nullptr;
     QPointer<QMenu> m_itemMenu;
     QPointer<QMenu> m_pageMenu;
+    CKorvexDesignerScreen* m_screen = nullptr;
+    bool m_draggingSelection = false;
+    bool m_modified = false;
+    bool m_savedSmoothPixmap = false;
+    QHash<CKorvexDesignerItem*, CKorvexDesignerProperty> m_stateSnapshot;
+    CKorvexPropertyPanel* m_propertyPanel = nullptr;
+    CKorvexPageSetupChooser m_pageSetupChooser;
+    std::unique_ptr<CKorvexSceneInput> m_input;
 };

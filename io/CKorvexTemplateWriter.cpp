@@ -1,0 +1,102 @@
+#include "io/CKorvexTemplateWriter.h"
+
+#include "actions/CKorvexActionEnabled.h"
+#include "core/CKorvexActionUrl.h"
+#include "core/CKorvexString.h"
+#include "io/CKorvexPackage.h"
+#include "io/CKorvexTemplateText.h"
+#include "io/CKorvexWorkingFolder.h"
+#include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexDesignerItem.h"
+#include "scene/CKorvexDesignerProperty.h"
+#include "scene/CKorvexDesignerScene.h"
+
+#include <QDir>
+#include <QGraphicsItem>
+#include <QFileInfo>
+#include <QSaveFile>
+
+CKorvexTemplateWriter::CKorvexTemplateWriter(CKorvexDesignerScene& scene)
+    : m_scene(scene)
+{
+}
+
+bool CKorvexTemplateWriter::isWritten(const QGraphicsItem* item)
+{
+    const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
+    if (deletable && deletable->isDeleted())
+        return false;
+    const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+    return companion && item->isVisible() && companion->hasRecord();
+}
+
+QStringList CKorvexTemplateWriter::itemBlocks()
+{
+    QStringList blocks;
+    const QList<QGraphicsItem*> topFirst = m_scene.items(Qt::DescendingOrder);
+    for (auto it = topFirst.crbegin(); it != topFirst.crend(); ++it) {
+        if (isWritten(*it))
+            blocks.append(blockOf(*it));
+    }
+    return blocks;
+}
+
+QString CKorvexTemplateWriter::blockOf(QGraphicsItem* item)
+{
+    CKorvexDesignerProperty record = m_scene.itemProperties(item);
+    renameImage(record);
+    renameHtmlFolder(record);
+    return record.toItemBlock();
+}
+
+void CKorvexTemplateWriter::renameImage(CKorvexDesignerProperty& record)
+{
+    if (!record.contains(QStringLiteral("path")))
+        return;
+    const QString fullPath = record.value(QStringLiteral("path")).toString();
+    if (!fullPath.isEmpty())
+        record.setValue(QStringLiteral("path"), m_names.imageName(fullPath));
+}
+
+void CKorvexTemplateWriter::renameHtmlFolder(CKorvexDesignerProperty& record)
+{
+    if (!record.contains(QStringLiteral("action")))
+        return;
+    CKorvexActionEnabled reader;
+    reader.SetActionVersion(CKorvexTemplateText::writtenVersion);
+    if (!reader.ActionFromString(record.value(QStringLiteral("action")).toString()))
+        return;
+    auto* url = reader.GetAction().As<Korvex::CKorvexActionUrl>();
+    if (!url || url->LocalHtmlPath().IsEmpty())
+        return;
+    const QString folderName = m_names.htmlFolderName(Korvex::toQString(url->LocalHtmlPath()));
+    url->SetLocalHtmlPath(Korvex::fromQString(folderName));
+    record.setValue(QStringLiteral("action"), reader.ActionToString());
+}
+
+bool CKorvexTemplateWriter::writeText(const QString& textPath, const QStringList& blocks) const
+{
+    QSaveFile file(textPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray text = CKorvexTemplateText::compose(blocks);
+    return file.write(text) == text.size() && file.commit();
+}
+
+bool CKorvexTemplateWriter::write(const QString& targetPath)
+{
+    const QStringList blocks = itemBlocks();
+    const QString folder = CKorvexWorkingFolder::make();
+    if (folder.isEmpty())
+        return false;
+    const QString textPath = folder + QLatin1Char('/') + QFileInfo(targetPath).fileName();
+    m_names.copyInto(folder);
+    bool written = writeText(textPath, blocks);
+    if (written) {
+        m_scene.writePreview(textPath);
+        // A package that cannot be written must not pass for a saved document.
+        written = CKorvexPackage::writePackage(folder, targetPath);
+    }
+    QDir(folder).removeRecursively();
+    return written;
+}

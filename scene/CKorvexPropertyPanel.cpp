@@ -1,0 +1,3 @@
+#include "scene/CKorvexPropertyPanel.h"
+
+CKorvexPropertyPanel::~CKorvexPropertyPanel() = default;
