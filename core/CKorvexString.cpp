@@ -20,7 +20,9 @@ std::u16string fromQt(const QString& text)
 
 QString toQt(const std::u16string& text)
 {
-    return QString::fromUtf16(text.data(), static_cast<int>(text.size()));
+    // Not QString::fromUtf16: it takes a leading U+FEFF or U+FFFE for a byte-order mark,
+    // dropping the one and byte-swapping the whole text for the other.
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<int>(text.size()));
 }
 
 } // namespace
