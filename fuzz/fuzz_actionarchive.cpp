@@ -12,7 +12,7 @@ namespace {
 
 constexpr char target[] = "actionarchive";
 
-void checkRoundTrip(const CKorvexActionEnabled& read)
+void checkRoundTrip(const QString& text, const CKorvexActionEnabled& read)
 {
     const QString written = read.ActionToString();
     KORVEX_FUZZ_CHECK(target, !written.isEmpty(), QStringLiteral("an action that read did not write"));
@@ -20,6 +20,9 @@ void checkRoundTrip(const CKorvexActionEnabled& read)
     again.SetActionVersion(Korvex::kKorvexActionVersionCurrent);
     KORVEX_FUZZ_CHECK(target, again.ActionFromString(written), written);
     KORVEX_FUZZ_CHECK(target, again.ActionToString() == written, written);
+    // Strings are written up to their first NUL, so only NUL-free texts come back whole.
+    if (!text.contains(QChar(0)))
+        KORVEX_FUZZ_CHECK(target, again.GetAction() == read.GetAction(), written);
 }
 
 void readAtVersion(const QString& text, unsigned version)
@@ -27,7 +30,7 @@ void readAtVersion(const QString& text, unsigned version)
     CKorvexActionEnabled item;
     item.SetActionVersion(version);
     if (item.ActionFromString(text))
-        checkRoundTrip(item);
+        checkRoundTrip(text, item);
     else
         KORVEX_FUZZ_CHECK(target, item.GetAction().IsNull(), QStringLiteral("a failed read changed the action"));
 }

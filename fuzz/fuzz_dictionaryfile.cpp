@@ -10,13 +10,24 @@ namespace {
 
 constexpr char target[] = "dictionaryfile";
 
+/// Printable ASCII as is, everything else as a code unit number, so that invisible differences show.
+QString visible(const Korvex::CKorvexString& text)
+{
+    QString shown;
+    for (const QChar ch : Korvex::toQString(text)) {
+        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7f)
+            shown += ch;
+        else
+            shown += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 QString describe(const CKorvexDictionary::DictionaryMap& dictionary)
 {
     QString text;
-    for (auto entry = dictionary.constBegin(); entry != dictionary.constEnd(); ++entry) {
-        text += QStringLiteral("[%1] = [%2]\n")
-                    .arg(Korvex::toQString(entry.key()), Korvex::toQString(entry.value()));
-    }
+    for (auto entry = dictionary.constBegin(); entry != dictionary.constEnd(); ++entry)
+        text += QStringLiteral("[%1] = [%2]\n").arg(visible(entry.key()), visible(entry.value()));
     return text;
 }
 
