@@ -295,9 +295,5 @@ QList<QAction*> CKorvexMainWindowUi::toolBarActions() const
 
 QList<QAction*> CKorvexMainWindowUi::unavailableActions() const
 {
-    return {actionNew,          actionOpen,           actionSave,       actionSave_As, actionPage_Size,
-            actionCut,          actionCopy,           actionPaste,      actionDelete,  actionSend_To_Back,
-            actionBring_To_Front, actionUndo,         actionRedo,       actionDictionary, actionPreferences,
-            actionGrid_2,       toolNewFile,          toolOpenFile,     toolSaveFile,  toolSendBack,
-            toolBringFront};
+    return {actionDictionary};
 }

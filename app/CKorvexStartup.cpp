@@ -38,14 +38,19 @@ void CKorvexStartup::applyCommandLine(DesignerMainWindow& window, const CKorvexC
 
     switch (commandLine.start()) {
     case CKorvexCommandLine::Start::OpenTemplate:
-        // Templates cannot be read yet: an existing file starts an empty page at its place.
+        window.openTemplateFile(commandLine.templatePath());
+        window.show();
+        break;
     case CKorvexCommandLine::Start::NewDocumentAtPath:
         window.setDocumentPaths(commandLine.templatePath());
+        window.show();
+        window.onNew();
         break;
     case CKorvexCommandLine::Start::NewDocument:
+        window.show();
+        window.onNew();
         break;
     }
-    window.show();
 }
 
 void CKorvexStartup::loadPreviewImage(const QString& path)

@@ -14,7 +14,7 @@ public:
     static QString languagesDirectory();
     /// Finds the languages and installs the translators of the chosen one.
     static void installLanguage();
-    /// Carries out the evaluated command line on the window and shows it.
+    /// Opens the template the command line names, or shows the window and starts a new document.
     static void applyCommandLine(DesignerMainWindow& window, const CKorvexCommandLine& commandLine);
     /// Loads the 3D area's preview picture; a file that cannot be read leaves it empty.
     static void loadPreviewImage(const QString& path);

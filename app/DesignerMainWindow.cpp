@@ -1,13 +1,20 @@
 #include "app/DesignerMainWindow.h"
 
 #include "app/CKorvexAboutDialog.h"
+#include "app/CKorvexDocumentCommands.h"
+#include "app/CKorvexPageSizePrompt.h"
 #include "app/CKorvexToolSwitcher.h"
 #include "app/CKorvexZoomController.h"
+#include "core/CKorvexUndoGroupCommand.h"
+#include "properties/CKorvexPreferences.h"
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexPropertyPanel.h"
 #include "services/CKorvexLanguageService.h"
 #include "services/CKorvexProductInfo.h"
 #include "services/CKorvexPrompt.h"
+#include "undo/CKorvexUndPageSizeChangedCommand.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -39,6 +46,8 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
     m_ui.setupUi(this);
     theWindow = this;
     m_scene = new CKorvexDesignerScene(this);
+    m_scene->setPageSetupChooser([this](CKorvexPageSetup& setup) { return CKorvexPageSizePrompt::choose(this, setup); });
+    m_document = std::make_unique<CKorvexDocumentCommands>(*this);
     m_pageMenu = m_ui.setupPageMenu(this);
     m_scene->setItemMenu(m_ui.menuEdit);
     m_scene->setPageMenu(m_pageMenu);
@@ -96,7 +105,8 @@ void DesignerMainWindow::createLanguageMenu()
 
 void DesignerMainWindow::connectMenuActions()
 {
-    connect(m_ui.actionExit, &QAction::triggered, this, &DesignerMainWindow::onExit);
+    connectFileActions();
+    connectEditActions();
     connect(m_ui.actionAbout, &QAction::triggered, this, &DesignerMainWindow::onAbout);
     connect(m_ui.actionLine, &QAction::triggered, m_ui.toolLine, &QAction::trigger);
     connect(m_ui.actionRectangle, &QAction::triggered, m_ui.toolRectangle, &QAction::trigger);
@@ -104,6 +114,34 @@ void DesignerMainWindow::connectMenuActions()
     connect(m_ui.actionText, &QAction::triggered, m_ui.toolText, &QAction::trigger);
     connect(m_ui.actionImage, &QAction::triggered, m_ui.toolImage, &QAction::trigger);
     connect(m_ui.actionFormTextBox, &QAction::triggered, m_ui.toolFormTextBox, &QAction::trigger);
+}
+
+void DesignerMainWindow::connectFileActions()
+{
+    connect(m_ui.actionNew, &QAction::triggered, this, &DesignerMainWindow::onNew);
+    connect(m_ui.actionOpen, &QAction::triggered, this, &DesignerMainWindow::onOpen);
+    connect(m_ui.actionSave, &QAction::triggered, this, &DesignerMainWindow::onSave);
+    connect(m_ui.actionSave_As, &QAction::triggered, this, &DesignerMainWindow::onSaveAs);
+    connect(m_ui.actionPage_Size, &QAction::triggered, this, &DesignerMainWindow::onPageSize);
+    connect(m_ui.actionExit, &QAction::triggered, this, &DesignerMainWindow::onExit);
+    connect(m_ui.toolNewFile, &QAction::triggered, this, &DesignerMainWindow::onNew);
+    connect(m_ui.toolOpenFile, &QAction::triggered, this, &DesignerMainWindow::onOpen);
+    connect(m_ui.toolSaveFile, &QAction::triggered, this, &DesignerMainWindow::onSave);
+}
+
+void DesignerMainWindow::connectEditActions()
+{
+    connect(m_ui.actionCut, &QAction::triggered, this, &DesignerMainWindow::onCut);
+    connect(m_ui.actionCopy, &QAction::triggered, this, &DesignerMainWindow::onCopy);
+    connect(m_ui.actionPaste, &QAction::triggered, this, &DesignerMainWindow::onPaste);
+    connect(m_ui.actionDelete, &QAction::triggered, this, &DesignerMainWindow::onDelete);
+    connect(m_ui.actionSend_To_Back, &QAction::triggered, this, &DesignerMainWindow::onSendToBack);
+    connect(m_ui.actionBring_To_Front, &QAction::triggered, this, &DesignerMainWindow::onBringToFront);
+    connect(m_ui.toolSendBack, &QAction::triggered, this, &DesignerMainWindow::onSendToBack);
+    connect(m_ui.toolBringFront, &QAction::triggered, this, &DesignerMainWindow::onBringToFront);
+    connect(m_ui.actionUndo, &QAction::triggered, this, &DesignerMainWindow::onUndo);
+    connect(m_ui.actionRedo, &QAction::triggered, this, &DesignerMainWindow::onRedo);
+    connect(m_ui.actionPreferences, &QAction::triggered, this, &DesignerMainWindow::onPreferences);
 }
 
 void DesignerMainWindow::connectToolActions()
@@ -129,11 +167,12 @@ void DesignerMainWindow::connectViewActions()
     connect(m_ui.propertyDockWidget, &QDockWidget::visibilityChanged, this,
             &DesignerMainWindow::dockWidgetVisibilityChanged);
     connect(m_ui.actionTool_bar, &QAction::toggled, m_ui.toolBar, &QToolBar::setVisible);
+    connect(m_ui.actionGrid_2, &QAction::triggered, this, &DesignerMainWindow::gridTriggered);
 }
 
 void DesignerMainWindow::disableUnavailableActions()
 {
-    // Commands whose documents, clipboard and dialogs this build cannot serve yet stay visible but inert.
+    // Commands whose dialogs this build cannot serve yet stay visible but inert.
     const auto actions = m_ui.unavailableActions();
     for (QAction* action : actions)
         action->setEnabled(false);
@@ -173,6 +212,37 @@ void DesignerMainWindow::setDirty(bool dirty)
     m_dirty = dirty;
 }
 
+bool DesignerMainWindow::isModified() const
+{
+    const CKorvexPropertyPanel* panel = m_scene->propertyWidget();
+    return m_dirty || m_scene->isModified() || (panel && panel->hasPendingChange());
+}
+
+void DesignerMainWindow::onNew()
+{
+    m_document->newDocument();
+}
+
+void DesignerMainWindow::onOpen()
+{
+    m_document->open();
+}
+
+void DesignerMainWindow::openTemplateFile(const QString& path)
+{
+    m_document->openPath(path);
+}
+
+void DesignerMainWindow::onSave()
+{
+    m_document->save();
+}
+
+void DesignerMainWindow::onSaveAs()
+{
+    m_document->saveAs();
+}
+
 void DesignerMainWindow::onExit()
 {
     close();
@@ -180,9 +250,95 @@ void DesignerMainWindow::onExit()
 
 void DesignerMainWindow::closeEvent(QCloseEvent* event)
 {
-    writeSettings();
+    if (!m_document->mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QCoreApplication::exit(0);
+}
+
+void DesignerMainWindow::onPageSize()
+{
+    m_scene->beginState();
+    CKorvexDesignerScreen* screen = m_scene->screen();
+    CKorvexPageSetup setup = m_scene->pageSetup();
+    if (!CKorvexPageSizePrompt::choose(this, setup)) {
+        m_scene->endState();
+        return;
+    }
+    const double oldWidth = screen->width();
+    const double oldHeight = screen->height();
+    screen->setDpi(setup.dpi);
+    screen->setPageSizeType(setup.pageSizeType);
+    // Only a new width counts as a change of the document; a new height alone does not.
+    if (qAbs(setup.width - oldWidth) > 0.000001)
+        setDirty();
+    screen->setWidth(setup.width);
+    screen->setHeight(setup.height);
+    m_scene->rescaleItems(setup.width / oldWidth, setup.height / oldHeight);
+    zoomToFit();
+    auto* group = Korvex::CKorvexUndoGroupCommand::Create(nullptr);
+    CKorvexUndPageSizeChangedCommand::Create(m_scene, oldWidth, oldHeight, setup.width, setup.height, group);
+    m_scene->endState(group);
+}
+
+void DesignerMainWindow::onCut()
+{
+    m_scene->copySelectedItems();
+    m_scene->deleteSelectedItems();
+}
+
+void DesignerMainWindow::onCopy()
+{
+    m_scene->copySelectedItems();
+}
+
+void DesignerMainWindow::onPaste()
+{
+    setDirty();
+    m_scene->pasteSelectedItems();
+}
+
+void DesignerMainWindow::onDelete()
+{
+    m_scene->deleteSelectedItems();
+}
+
+void DesignerMainWindow::onSendToBack()
+{
+    m_scene->sendToBack();
+}
+
+void DesignerMainWindow::onBringToFront()
+{
+    m_scene->bringToFront();
+}
+
+void DesignerMainWindow::onUndo()
+{
+    m_scene->undo();
+    m_scene->refreshItems();
+    m_scene->updateHandleSizes();
+}
+
+void DesignerMainWindow::onRedo()
+{
+    m_scene->redo();
+    m_scene->refreshItems();
+    m_scene->updateHandleSizes();
+}
+
+void DesignerMainWindow::onPreferences()
+{
+    CKorvexPreferences dialog(this);
+    CKorvexPrompt::exec(dialog);
+    m_scene->updateHandleSizes();
+}
+
+void DesignerMainWindow::gridTriggered()
+{
+    m_scene->toggleGrid();
 }
 
 void DesignerMainWindow::onAbout()

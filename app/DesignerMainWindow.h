@@ -6,6 +6,7 @@
 #include <memory>
 
 class CKorvexDesignerScene;
+class CKorvexDocumentCommands;
 class CKorvexToolSwitcher;
 class QGraphicsView;
 class QMenu;
@@ -29,6 +30,14 @@ public:
 
     /// Remembers a path as the place where the Open and Save dialogs start.
     void setDocumentPaths(const QString& path);
+    /// Opens the template at path in place of the page; a failure is reported to the user.
+    void openTemplateFile(const QString& path);
+    /// The window's dirty flag, the scene's modified flag or the panel's pending change.
+    bool isModified() const;
+
+    void setCurrentFile(const QString& path) { m_currentFile = path; }
+    void setOpenPath(const QString& path) { m_openPath = path; }
+    void setSavePath(const QString& path) { m_savePath = path; }
 
     int zoomPercent() const { return m_zoomPercent; }
     QString currentFile() const { return m_currentFile; }
@@ -46,7 +55,22 @@ public:
     void zoomToFit();
 
 public slots:
+    void onNew();
+    void onOpen();
+    void onSave();
+    void onSaveAs();
+    void onPageSize();
     void onExit();
+    void onCut();
+    void onCopy();
+    void onPaste();
+    void onDelete();
+    void onSendToBack();
+    void onBringToFront();
+    void onUndo();
+    void onRedo();
+    void onPreferences();
+    void gridTriggered();
     void onAbout();
     void setDirty(bool dirty = true);
 
@@ -74,6 +98,8 @@ private:
     void createView();
     void createLanguageMenu();
     void connectMenuActions();
+    void connectFileActions();
+    void connectEditActions();
     void connectToolActions();
     void connectViewActions();
     void disableUnavailableActions();
@@ -91,4 +117,5 @@ private:
     QGraphicsView* m_view = nullptr;
     QMenu* m_pageMenu = nullptr;
     std::unique_ptr<CKorvexToolSwitcher> m_tools;
+    std::unique_ptr<CKorvexDocumentCommands> m_document;
 };

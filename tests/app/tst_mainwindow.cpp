@@ -249,17 +249,15 @@ void TestMainWindow::pageMenuAndSceneMenus()
 void TestMainWindow::unavailableCommandsAreDisabled()
 {
     DesignerMainWindow window;
-    const QStringList disabled{"actionNew",    "actionOpen",        "actionSave",           "actionSave_As",
-                               "actionPage_Size", "actionCut",      "actionCopy",           "actionPaste",
-                               "actionDelete", "actionSend_To_Back", "actionBring_To_Front", "actionUndo",
-                               "actionRedo",   "actionDictionary",  "actionPreferences",    "toolNewFile",
-                               "toolOpenFile", "toolSaveFile",      "toolSendBack",         "toolBringFront"};
-    for (const QString& name : disabled) {
-        auto* action = window.findChild<QAction*>(name);
-        QVERIFY2(action && !action->isEnabled(), qPrintable(name));
-    }
-    const QStringList enabled{"actionExit", "actionAbout", "actionZoom_In", "actionZoom_Out", "actionProperties",
-                              "actionTool_bar", "actionLine", "toolPointer", "toolLine", "tool3DArea"};
+    QVERIFY(!window.ui().actionDictionary->isEnabled());
+    const QStringList enabled{"actionNew",        "actionOpen",         "actionSave",           "actionSave_As",
+                              "actionPage_Size",  "actionCut",          "actionCopy",           "actionPaste",
+                              "actionDelete",     "actionSend_To_Back", "actionBring_To_Front", "actionUndo",
+                              "actionRedo",       "actionPreferences",  "actionGrid_2",         "toolNewFile",
+                              "toolOpenFile",     "toolSaveFile",       "toolSendBack",         "toolBringFront",
+                              "actionExit",       "actionAbout",        "actionZoom_In",        "actionZoom_Out",
+                              "actionProperties", "actionTool_bar",     "actionLine",           "toolPointer",
+                              "toolLine",         "tool3DArea"};
     for (const QString& name : enabled) {
         auto* action = window.findChild<QAction*>(name);
         QVERIFY2(action && action->isEnabled(), qPrintable(name));

@@ -1,0 +1,158 @@
+#include "app/CKorvexDocumentCommands.h"
+
+#include "app/CKorvexBusyPopup.h"
+#include "app/DesignerMainWindow.h"
+#include "scene/CKorvexDesignerScene.h"
+#include "services/CKorvexProductInfo.h"
+#include "services/CKorvexPrompt.h"
+
+#include <QDir>
+
+namespace {
+
+enum SaveChoice { Save = 0, Discard = 1, Cancel = 2 };
+
+} // namespace
+
+CKorvexDocumentCommands::CKorvexDocumentCommands(DesignerMainWindow& window)
+    : m_window(window)
+{
+}
+
+CKorvexDocumentCommands::~CKorvexDocumentCommands() = default;
+
+QString CKorvexDocumentCommands::titleFor(const QString& document)
+{
+    return CKorvexProductInfo::applicationName() + QStringLiteral(" - ") + document;
+}
+
+QString CKorvexDocumentCommands::templateFilter()
+{
+    return tr("Korvex Template File (*.ktf)");
+}
+
+bool CKorvexDocumentCommands::confirmDiscard(const QString& title)
+{
+    if (!m_window.isModified())
+        return true;
+    CKorvexMessageRequest request;
+    request.icon = QMessageBox::Warning;
+    request.title = title;
+    request.text = tr("The document has been modified.\nDo you want to save your changes?");
+    request.buttons = QStringList{tr("Save"), tr("Discard"), tr("Cancel")};
+    request.defaultButton = Save;
+    request.escapeButton = Cancel;
+    const int choice = CKorvexPrompt::message(&m_window, request);
+    if (choice == Save)
+        save();
+    return choice == Save || choice == Discard;
+}
+
+void CKorvexDocumentCommands::returnToPointer()
+{
+    m_window.onPointerActionToggled(true);
+    m_window.scene()->setCreationType(QString());
+}
+
+void CKorvexDocumentCommands::newDocument()
+{
+    if (!confirmDiscard(CKorvexProductInfo::applicationName()))
+        return;
+    m_window.setCurrentFile(QString());
+    m_window.setDirty(false);
+    m_window.setWindowTitle(titleFor(tr("New Document")));
+    returnToPointer();
+    m_window.scene()->resetPage(true);
+    m_window.zoomToFit();
+}
+
+void CKorvexDocumentCommands::open()
+{
+    const QString start = m_window.openPath().isEmpty() ? QDir::homePath() : m_window.openPath();
+    const QString path = CKorvexPrompt::openFileName(&m_window, tr("Open Template File"), start, templateFilter());
+    if (path.isEmpty())
+        return;
+    if (!confirmDiscard(CKorvexProductInfo::applicationName()))
+        return;
+    returnToPointer();
+    openPath(path);
+    m_window.setDirty(false);
+}
+
+void CKorvexDocumentCommands::openPath(const QString& path)
+{
+    m_window.setWindowTitle(titleFor(tr("New Document")));
+    returnToPointer();
+    CKorvexDesignerScene* scene = m_window.scene();
+    scene->resetPage(false);
+    if (scene->readTemplate(path)) {
+        m_window.setOpenPath(path);
+        m_window.setCurrentFile(path);
+        m_window.setWindowTitle(titleFor(path));
+    } else {
+        CKorvexPrompt::warning(&m_window, CKorvexProductInfo::applicationName(),
+                               tr("Unable to open the template file."));
+    }
+    m_window.writeSettings();
+    m_window.setDirty(false);
+}
+
+QString CKorvexDocumentCommands::chooseSaveName()
+{
+    if (m_window.savePath().isEmpty())
+        m_window.setSavePath(QDir::homePath());
+    return CKorvexPrompt::saveFileName(&m_window, tr("Save Template File"), m_window.savePath(), templateFilter());
+}
+
+bool CKorvexDocumentCommands::writeTemplate(const QString& target)
+{
+    if (m_window.scene()->writeTemplate(target)) {
+        m_window.setDirty(false);
+        return true;
+    }
+    CKorvexPrompt::warning(&m_window, CKorvexProductInfo::applicationName(), tr("Unable to save the file."));
+    // The next Save asks for a name again.
+    m_window.setCurrentFile(QString());
+    return false;
+}
+
+void CKorvexDocumentCommands::save()
+{
+    QString target = m_window.currentFile();
+    if (!target.isEmpty()) {
+        m_window.setSavePath(target);
+    } else {
+        target = chooseSaveName();
+        if (target.isEmpty())
+            return;
+        m_window.setSavePath(target);
+        m_window.setCurrentFile(target);
+    }
+    if (!m_busyPopup)
+        m_busyPopup = new CKorvexBusyPopup(&m_window);
+    m_busyPopup->showNow(QStringLiteral("   <b>") + tr("Saving...Please wait") + QStringLiteral(" </b>   "));
+    writeTemplate(target);
+    m_window.setWindowTitle(titleFor(target));
+    m_window.writeSettings();
+    m_busyPopup->hide();
+}
+
+void CKorvexDocumentCommands::saveAs()
+{
+    const QString target = chooseSaveName();
+    if (target.isEmpty())
+        return;
+    m_window.setCurrentFile(target);
+    m_window.setSavePath(target);
+    writeTemplate(target);
+    m_window.writeSettings();
+    m_window.setWindowTitle(titleFor(m_window.currentFile()));
+}
+
+bool CKorvexDocumentCommands::mayClose()
+{
+    if (!confirmDiscard(tr("Save Template")))
+        return false;
+    m_window.writeSettings();
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class CKorvexBusyPopup;
+class DesignerMainWindow;
+
+/// The document commands of the main window: new, open, open by path, save, save as and the
+/// question whether the window may close. The document's fields stay in the window.
+class CKorvexDocumentCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(DesignerMainWindow)
+
+public:
+    explicit CKorvexDocumentCommands(DesignerMainWindow& window);
+    ~CKorvexDocumentCommands();
+
+    void newDocument();
+    void open();
+    void openPath(const QString& path);
+    void save();
+    void saveAs();
+    /// Asks about unsaved changes and writes the settings; false when the user cancelled.
+    bool mayClose();
+
+    /// "Korvex Template Designer - " followed by what names the document.
+    static QString titleFor(const QString& document);
+    static QString templateFilter();
+
+private:
+    /// Offers to save a modified document; false when the command must stop.
+    bool confirmDiscard(const QString& title);
+    void returnToPointer();
+    QString chooseSaveName();
+    bool writeTemplate(const QString& target);
+
+    DesignerMainWindow& m_window;
+    CKorvexBusyPopup* m_busyPopup = nullptr;
+};
