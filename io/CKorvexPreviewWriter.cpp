@@ -13,8 +13,22 @@
 
 namespace {
 
-// Page sizes come from files; refuse pictures no page of a real document needs.
-constexpr qint64 maximumPixels = qint64(20000) * 20000;
+// Page sizes come from files: larger pages are drawn smaller, so memory stays bounded.
+constexpr qint64 fullSizePixels = qint64(6000) * 6000;
+constexpr int reducedSide = 2048;
+
+QSize pageSizeOf(const CKorvexDesignerScreen* screen)
+{
+    return screen ? QSize(int(screen->width()), int(screen->height())) : QSize();
+}
+
+QSize drawingSize(const QSize& page)
+{
+    if (qint64(page.width()) * page.height() <= fullSizePixels)
+        return page;
+    const double scale = double(reducedSide) / qMax(page.width(), page.height());
+    return QSize(qMax(1, qRound(page.width() * scale)), qMax(1, qRound(page.height() * scale)));
+}
 
 QList<CKorvexResizeHandles*> hideShownHandles(CKorvexDesignerScene& scene)
 {
@@ -35,11 +49,12 @@ QList<CKorvexResizeHandles*> hideShownHandles(CKorvexDesignerScene& scene)
 QImage CKorvexPreviewWriter::renderPage(CKorvexDesignerScene& scene)
 {
     CKorvexDesignerScreen* screen = scene.screen();
-    const int width = screen ? int(screen->width()) : 0;
-    const int height = screen ? int(screen->height()) : 0;
-    if (width <= 0 || height <= 0 || qint64(width) * height > maximumPixels)
+    const QSize pageSize = pageSizeOf(screen);
+    if (pageSize.width() <= 0 || pageSize.height() <= 0)
         return QImage();
-    QImage page(width, height, QImage::Format_ARGB32);
+    QImage page(drawingSize(pageSize), QImage::Format_ARGB32);
+    if (page.isNull())
+        return page;
     page.fill(Qt::transparent);
 
     CKorvexDesigner3DArea::setPreviewShown(false);
@@ -48,7 +63,7 @@ QImage CKorvexPreviewWriter::renderPage(CKorvexDesignerScene& scene)
     const QList<CKorvexResizeHandles*> hidden = hideShownHandles(scene);
     {
         QPainter painter(&page);
-        const QRectF target(0, 0, width, height);
+        const QRectF target(QPointF(0, 0), page.size());
         scene.render(&painter, target, QRectF(screen->scenePos(), QSizeF(screen->width() + 1, screen->height() + 1)),
                      Qt::KeepAspectRatio);
     }
@@ -61,9 +76,13 @@ QImage CKorvexPreviewWriter::renderPage(CKorvexDesignerScene& scene)
 
 bool CKorvexPreviewWriter::write(CKorvexDesignerScene& scene, const QString& textFilePath)
 {
-    const QImage page = renderPage(scene);
+    QImage page = renderPage(scene);
     if (page.isNull())
         return false;
+    const QSize pageSize = pageSizeOf(scene.screen());
+    // A page drawn smaller than its size is fitted as the page itself would be.
+    if (page.size() != pageSize)
+        page = page.scaled(CKorvexPreviewPicture::fit(pageSize).size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString path = QFileInfo(textFilePath).absolutePath() + QStringLiteral("/_preview.png");
     return CKorvexPreviewPicture::finish(page).save(path, "PNG");
 }
