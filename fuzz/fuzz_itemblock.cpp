@@ -37,6 +37,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CKorvexDesignerProperty record;
     record.fromItemBlock(korvexFuzzText(data, size));
     checkRecord(record);
-    // The scene's item builder takes the record here once it reads whole templates.
     return 0;
 }
