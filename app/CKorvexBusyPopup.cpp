@@ -26,7 +26,6 @@ void CKorvexBusyPopup::showNow(const QString& richText)
         move(centre - rect().center());
     }
     show();
-    raise();
     // The caller blocks the event loop next; the window must be mapped and painted first.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
