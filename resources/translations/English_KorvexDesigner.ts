@@ -457,5 +457,50 @@
         <source>Show</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Korvex Template File (*.ktf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document has been modified.
+Do you want to save your changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Template File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open the template file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Template File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving...Please wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Template</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
