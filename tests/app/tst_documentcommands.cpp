@@ -8,6 +8,7 @@
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexPropertyPanel.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QAction>
@@ -38,6 +39,19 @@ QList<QPointF> livePositions(const CKorvexDesignerScene* scene)
     return result;
 }
 
+class PendingPanel : public CKorvexPropertyPanel
+{
+public:
+    void showItem(QGraphicsItem*) override {}
+    void refresh() override {}
+    void openEditor(QGraphicsItem*) override {}
+    bool hasPendingChange() const override { return m_pending; }
+    void setPendingChange(bool pending) override { m_pending = pending; }
+
+private:
+    bool m_pending = false;
+};
+
 QString storedSetting(const QString& key)
 {
     return CKorvexProductInfo::openSettings()->value(QStringLiteral("Designer/") + key).toString();
@@ -56,7 +70,8 @@ private slots:
     void failedSaveKeepsTheTargetInTheTitle();
     void saveAsTitles_data();
     void saveAsTitles();
-    void modifiedPromptOffersSaveDiscardCancel();
+    void anyOfThreeFlagsAsks_data();
+    void anyOfThreeFlagsAsks();
     void cancelInThePromptChangesNothing();
     void openAsksOnlyAfterAFileIsChosen();
     void savingFromThePromptGoesOn();
@@ -197,20 +212,29 @@ void TestDocumentCommands::saveAsTitles()
     QCOMPARE(QFile::exists(target), saved);
 }
 
-void TestDocumentCommands::modifiedPromptOffersSaveDiscardCancel()
+void TestDocumentCommands::anyOfThreeFlagsAsks_data()
 {
-    m_scene->setModified();
+    QTest::addColumn<int>("flag");
+    QTest::newRow("window dirty") << 0;
+    QTest::newRow("scene modified") << 1;
+    QTest::newRow("panel pending") << 2;
+}
+
+void TestDocumentCommands::anyOfThreeFlagsAsks()
+{
+    QFETCH(int, flag);
+    PendingPanel panel;
+    m_scene->setPropertyWidget(&panel);
+    QVERIFY(!m_window->isModified());
+    m_window->setDirty(flag == 0);
+    m_scene->setModified(flag == 1);
+    panel.setPendingChange(flag == 2);
+    QVERIFY(m_window->isModified());
     KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Cancel"));
+    prompt.answerMessage(QStringLiteral("Discard"));
     m_window->onNew();
     QCOMPARE(prompt.messages().size(), 1);
-    const CKorvexMessageRequest message = prompt.messages().first();
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.title, appTitle);
-    QCOMPARE(message.text, modifiedText);
-    QCOMPARE(message.buttons, QStringList({"Save", "Discard", "Cancel"}));
-    QCOMPARE(message.defaultButton, 0);
-    QCOMPARE(message.escapeButton, 2);
+    m_scene->setPropertyWidget(nullptr);
 }
 
 void TestDocumentCommands::cancelInThePromptChangesNothing()
@@ -221,6 +245,15 @@ void TestDocumentCommands::cancelInThePromptChangesNothing()
     KorvexScriptedPrompt prompt;
     prompt.answerMessage(QStringLiteral("Cancel"));
     m_window->ui().actionNew->trigger();
+
+    QCOMPARE(prompt.messages().size(), 1);
+    const CKorvexMessageRequest message = prompt.messages().first();
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.title, appTitle);
+    QCOMPARE(message.text, modifiedText);
+    QCOMPARE(message.buttons, QStringList({"Save", "Discard", "Cancel"}));
+    QCOMPARE(message.defaultButton, 0);
+    QCOMPARE(message.escapeButton, 2);
     QVERIFY(prompt.dialogs().isEmpty());
     QCOMPARE(livePositions(m_scene).size(), 1);
     QCOMPARE(m_window->windowTitle(), title);
