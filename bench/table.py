@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table from the QtTest XML results and the peak memory lines of bench/run."""
+import glob
+import os
+import re
+import sys
+import xml.etree.ElementTree as ElementTree
+
+# (label, function, variant, floor function, floor name, target text, target check)
+# A check takes (median ms, floor ms, N) and answers True, False or None (no target at this N).
+ROWS = [
+    ("open", "open", "", "unzipFloor", "unzip",
+     "<= 3 x floor at 10000", lambda t, f, n: t <= 3 * f if n == 10000 and f else None),
+    ("save", "save", "", "zipFloor", "zip -r",
+     "<= 3 x floor at 10000", lambda t, f, n: t <= 3 * f if n == 10000 and f else None),
+    ("undo state (begin+end, no change)", "undoState", "", None, "",
+     "<= 16 ms at 1000", lambda t, f, n: t <= 16 if n == 1000 else None),
+    ("move selection: one move event", "moveEvent", "", "moveEventFloor", "plain scene",
+     "<= 16 ms at 1000", lambda t, f, n: t <= 16 if n == 1000 else None),
+    ("move selection: press+move+release", "moveDrag", "", "moveDragFloor", "plain scene", "", None),
+    ("paste", "pasteUndoRedo", "paste", None, "",
+     "<= 100 ms at 1000", lambda t, f, n: t <= 100 if n == 1000 else None),
+    ("undo paste", "pasteUndoRedo", "undo", None, "",
+     "<= 100 ms at 1000", lambda t, f, n: t <= 100 if n == 1000 else None),
+    ("redo paste", "pasteUndoRedo", "redo", None, "",
+     "<= 100 ms at 1000", lambda t, f, n: t <= 100 if n == 1000 else None),
+    ("repaint view 100%", "repaint", "100%", "repaintFloor", "plain scene",
+     "<= 2 x floor at 10000", lambda t, f, n: t <= 2 * f if n == 10000 and f else None),
+    ("repaint view 400%", "repaint", "400%", "repaintFloor", "plain scene",
+     "<= 2 x floor at 10000", lambda t, f, n: t <= 2 * f if n == 10000 and f else None),
+    ("preview picture", "preview", "", None, "", "", None),
+    ("start-up to window shown (empty page)", "startup", "", "startupFloor", "bare window", "", None),
+]
+
+
+def read_results(folder):
+    """{(function, tag): ms per iteration} from every QtTest XML file of the folder."""
+    results = {}
+    for path in sorted(glob.glob(os.path.join(folder, "*.xml"))):
+        if os.path.basename(path) == "peak.xml":
+            continue
+        root = ElementTree.parse(path).getroot()
+        for function in root.iter("TestFunction"):
+            name = function.get("name")
+            for result in function.iter("BenchmarkResult"):
+                if result.get("metric") != "WalltimeMilliseconds":
+                    continue
+                # The XML value is already divided by the iteration count.
+                results[(name, result.get("tag"))] = float(result.get("value"))
+    return results
+
+
+def read_peaks(folder, pattern):
+    """{(function, tag): largest peak KiB} from the KORVEX_BENCH_PEAK lines of the logs."""
+    peaks = {}
+    line = re.compile(r"^KORVEX_BENCH_PEAK (\S+) (.*) (\d+)$")
+    for path in glob.glob(os.path.join(folder, pattern)):
+        with open(path, encoding="utf-8", errors="replace") as log:
+            for text in log:
+                match = line.match(text.strip())
+                if match:
+                    key = (match.group(1), match.group(2))
+                    peaks[key] = max(peaks.get(key, 0), int(match.group(3)))
+    return peaks
+
+
+def tag_of(variant, n):
+    return f"{variant} {n}" if variant else str(n)
+
+
+def time_text(ms):
+    if ms is None:
+        return "-"
+    if ms >= 1000:
+        return f"{ms / 1000:.2f} s"
+    if ms >= 10:
+        return f"{ms:.0f} ms"
+    return f"{ms:.2f} ms"
+
+
+def memory_text(kib):
+    return f"{kib / 1024:.0f} MiB" if kib else "-"
+
+
+def main():
+    folder = sys.argv[1]
+    results = read_results(folder)
+    peaks = read_peaks(folder, "designer-*.log")
+    sizes = sorted({int(tag.split()[-1]) for (_, tag) in results if tag and tag.split()[-1].isdigit()})
+    header = ["operation", "N", "median", "floor", "ratio", "peak RSS", "target", "met"]
+    rows = []
+    for label, function, variant, floor_function, floor_name, target, check in ROWS:
+        for n in sizes:
+            tag = tag_of(variant, n)
+            ms = results.get((function, tag))
+            if ms is None:
+                continue
+            floor = results.get((floor_function, tag)) if floor_function else None
+            ratio = f"{ms / floor:.1f} x" if floor else "-"
+            floor_text = f"{time_text(floor)} ({floor_name})" if floor is not None else "-"
+            verdict = check(ms, floor, n) if check else None
+            met = "" if verdict is None else ("yes" if verdict else "NO")
+            shown_n = "-" if function == "startup" else str(n)
+            rows.append([label, shown_n, time_text(ms), floor_text, ratio,
+                         memory_text(peaks.get((function, tag))), target if verdict is not None else "", met])
+    whole = read_peaks(folder, "peak.log")
+    for (_, tag), kib in sorted(whole.items()):
+        rows.append([f"peak RSS, {tag} items open (fresh process)", tag, "-", "-", "-", memory_text(kib), "", ""])
+    widths = [max(len(str(row[i])) for row in rows + [header]) for i in range(len(header))]
+    print("  ".join(h.ljust(w) for h, w in zip(header, widths)))
+    print("  ".join("-" * w for w in widths))
+    for row in rows:
+        print("  ".join(str(c).ljust(w) for c, w in zip(row, widths)))
+
+
+if __name__ == "__main__":
+    main()
