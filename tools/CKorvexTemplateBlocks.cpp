@@ -78,9 +78,11 @@ QString CKorvexTemplateBlocks::readFailure() const
     for (const Record& entry : m_records) {
         if (!entry.isBlock) {
             const QString line = entry.lines.value(0);
+            const QString where = entry.number > 1 ? QStringLiteral("after item %1").arg(entry.number - 1)
+                                                   : QStringLiteral("before the first item");
             if (line.trimmed().isEmpty())
-                return QStringLiteral("an empty line stands outside the item blocks (before item %1)").arg(entry.number);
-            return QStringLiteral("a line outside the item blocks: %1").arg(quoted(line));
+                return QStringLiteral("an empty line stands between the item blocks, %1").arg(where);
+            return QStringLiteral("a line outside the item blocks, %1: %2").arg(where, quoted(line));
         }
         const QString type = entry.type();
         if (!entry.record.contains(CKorvexPropertyKeys::Type))

@@ -145,8 +145,8 @@ void CKorvexTemplateInspector::addPageProblems(QStringList& found) const
         const QString type = entry.type();
         if (type == CKorvexItemTypes::Area3D) {
             if (firstArea)
-                found << warning(entry, QStringLiteral("a second 3D area is dropped when read (%1 is kept)")
-                                            .arg(firstArea->name()));
+                found << warning(entry, QStringLiteral("a second 3D area is dropped when read (item %1 is kept)")
+                                            .arg(firstArea->number));
             else
                 firstArea = &entry;
         }

@@ -154,9 +154,7 @@ int CKorvexTemplateTool::render(CKorvexDesignerScene& scene, const QString& targ
     }
     const QImage picture = renderer.renderImage(scale);
     if (picture.isNull())
-        return fail(target, QStringLiteral("a page of %1 x %2 pixels cannot be drawn")
-                                .arg(renderer.pixelSize(scale).width())
-                                .arg(renderer.pixelSize(scale).height()));
+        return fail(target, QStringLiteral("the page at scale %1 is empty or too large to draw").arg(scale));
     QSaveFile output(target);
     if (!output.open(QIODevice::WriteOnly) || !picture.save(&output, "PNG") || !output.commit())
         return fail(target, QStringLiteral("the picture cannot be written there"));
