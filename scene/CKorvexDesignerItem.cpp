@@ -3,6 +3,7 @@
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerRect.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexGridSnap.h"
 #include "scene/CKorvexPropertyKeys.h"
@@ -302,6 +303,11 @@ QSizeF CKorvexDesignerItem::pageSizeOf(const QGraphicsScene* scene)
 {
     if (!scene)
         return QSizeF();
+    // Asked once per item built: scanning every item each time made opening a page quadratic.
+    if (const auto* designer = qobject_cast<const CKorvexDesignerScene*>(scene)) {
+        if (const CKorvexDesignerScreen* screen = designer->screen())
+            return QSizeF(screen->width(), screen->height());
+    }
     const QList<QGraphicsItem*> items = scene->items();
     for (const QGraphicsItem* item : items) {
         if (const auto* screen = dynamic_cast<const CKorvexDesignerScreen*>(item))
