@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QStringList>
 #include <QtTest>
+#include <memory>
 
 /// One run of the template tool as a separate process, with what it wrote and returned.
 struct KorvexToolRun
@@ -29,6 +31,21 @@ struct KorvexToolRun
         run.output = process.readAllStandardOutput();
         run.errors = process.readAllStandardError();
         return run;
+    }
+
+    /// The settings store the tool opens: the test process keeps its own elsewhere (test mode).
+    static std::unique_ptr<QSettings> toolSettings()
+    {
+        const QString folder = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_CONFIG_HOME"));
+        return std::make_unique<QSettings>(folder + QStringLiteral("/Korvex/Korvex Template Designer.conf"),
+                                           QSettings::IniFormat);
+    }
+
+    static void clearToolSettings()
+    {
+        const auto settings = toolSettings();
+        settings->clear();
+        settings->sync();
     }
 
     /// The standard error lines the tool wrote itself (not the platform's start-up notes).

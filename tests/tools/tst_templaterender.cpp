@@ -1,11 +1,8 @@
 #include "KorvexTestMain.h"
 #include "KorvexToolFixtures.h"
 #include "KorvexToolRun.h"
-#include "dictionary/CKorvexDictionary.h"
-#include "services/CKorvexProductInfo.h"
 
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 
 using namespace KorvexToolFixtures;
@@ -77,7 +74,7 @@ private:
 
 void TestTemplateRender::init()
 {
-    KorvexTestEnvironment::clearSettings();
+    KorvexToolRun::clearToolSettings();
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
 }
@@ -115,7 +112,7 @@ void TestTemplateRender::pictureIsThePageTimesTheScale()
 
 void TestTemplateRender::gridIsNotDrawnAndItsSettingStays()
 {
-    CKorvexProductInfo::openSettings()->setValue(QStringLiteral("Designer/isGridShown"), true);
+    KorvexToolRun::toolSettings()->setValue(QStringLiteral("Designer/isGridShown"), true);
     const QString picturePath = path(QStringLiteral("page.png"));
     QCOMPARE(KorvexToolRun::of({"render", page(), picturePath}).status, 0);
     const QImage picture(picturePath);
@@ -123,7 +120,7 @@ void TestTemplateRender::gridIsNotDrawnAndItsSettingStays()
         for (int x = 0; x < 400; ++x)
             QCOMPARE(picture.pixelColor(x, y), pageRed);
     }
-    QCOMPARE(CKorvexProductInfo::openSettings()->value(QStringLiteral("Designer/isGridShown")).toBool(), true);
+    QCOMPARE(KorvexToolRun::toolSettings()->value(QStringLiteral("Designer/isGridShown")).toBool(), true);
 }
 
 void TestTemplateRender::dictionaryFileSuppliesPicturesAndTextsForOneRun()
@@ -146,8 +143,10 @@ void TestTemplateRender::dictionaryFileSuppliesPicturesAndTextsForOneRun()
     const QRect label(20, 200, 300, 20);
     QVERIFY(darkPixels(withDictionary, label) > darkPixels(without, label) + 50);
     // The run's dictionary never reached the stored one.
-    QVERIFY(!CKorvexDictionary::HasDictionaryKey(QStringLiteral("Logo")));
-    QVERIFY(!CKorvexDictionary::HasDictionaryKey(QStringLiteral("Customer")));
+    const auto stored = KorvexToolRun::toolSettings();
+    QVERIFY(!stored->contains(QStringLiteral("DrolvanDictionary/Logo")));
+    QVERIFY(!stored->contains(QStringLiteral("DrolvanDictionary/Customer")));
+    QVERIFY(stored->contains(QStringLiteral("DrolvanDictionary/Title")));
 }
 
 void TestTemplateRender::unreadableDictionaryFails()
