@@ -3,10 +3,12 @@
 #include "app/CKorvexCommandLine.h"
 #include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
+#include "KorvexScriptedPrompt.h"
 #include "core/CKorvexActionFactory.h"
 #include "resources/KorvexResources.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QMainWindow>
@@ -16,6 +18,16 @@
 #include <memory>
 
 namespace {
+
+// A new page asks for its size first; the person takes the proposed one.
+int acceptShown(QDialog& dialog)
+{
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        return QDialog::Rejected;
+    dialog.accept();
+    return dialog.result();
+}
 
 std::unique_ptr<QMainWindow> designerWindow()
 {
@@ -47,6 +59,8 @@ int main(int argc, char* argv[])
         CKorvexStartup::enableHighDpi();
     }
     QApplication application(argc, argv);
+    KorvexScriptedPrompt prompt;
+    prompt.answerDialog(acceptShown);
     const std::unique_ptr<QMainWindow> window = plain ? plainWindow() : designerWindow();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return 1;

@@ -4,7 +4,6 @@ import glob
 import os
 import re
 import sys
-import xml.etree.ElementTree as ElementTree
 
 # (label, function, variant, floor function, floor name, target text, target check)
 # A check takes (median ms, floor ms, N) and answers True, False or None (no target at this N).
@@ -34,20 +33,35 @@ ROWS = [
 
 
 def read_results(folder):
-    """{(function, tag): ms per iteration} from every QtTest XML file of the folder."""
+    """{(function, tag): ms per iteration} from the QtTest XML files; a stopped run's file is cut
+    short, so it is read line by line rather than parsed whole."""
     results = {}
+    function_line = re.compile(r'<TestFunction name="([^"]+)">')
+    result_line = re.compile(r'<BenchmarkResult metric="WalltimeMilliseconds" tag="([^"]*)" value="([^"]+)"')
     for path in sorted(glob.glob(os.path.join(folder, "*.xml"))):
-        if os.path.basename(path) == "peak.xml":
-            continue
-        root = ElementTree.parse(path).getroot()
-        for function in root.iter("TestFunction"):
-            name = function.get("name")
-            for result in function.iter("BenchmarkResult"):
-                if result.get("metric") != "WalltimeMilliseconds":
-                    continue
-                # The XML value is already divided by the iteration count.
-                results[(name, result.get("tag"))] = float(result.get("value"))
+        function = None
+        with open(path, encoding="utf-8", errors="replace") as xml:
+            for text in xml:
+                match = function_line.search(text)
+                if match:
+                    function = match.group(1)
+                match = result_line.search(text)
+                if match and function:
+                    # The XML value is already divided by the iteration count.
+                    results[(function, match.group(1))] = float(match.group(2))
     return results
+
+
+def read_stopped(folder):
+    """{(function, N): budget seconds} for the groups that overran their budget."""
+    stopped = {}
+    for path in glob.glob(os.path.join(folder, "stopped-*.txt")):
+        n = int(os.path.basename(path).split("-")[1])
+        with open(path, encoding="utf-8") as marker:
+            words = marker.read().split()
+        for function in words[1:]:
+            stopped[(function, n)] = int(words[0])
+    return stopped
 
 
 def read_peaks(folder, pattern):
@@ -85,32 +99,37 @@ def memory_text(kib):
 def main():
     folder = sys.argv[1]
     results = read_results(folder)
+    stopped = read_stopped(folder)
     peaks = read_peaks(folder, "designer-*.log")
-    sizes = sorted({int(tag.split()[-1]) for (_, tag) in results if tag and tag.split()[-1].isdigit()})
+    sizes = sorted({int(tag.split()[-1]) for (_, tag) in results if tag and tag.split()[-1].isdigit()}
+                   | {n for (_, n) in stopped})
     header = ["operation", "N", "median", "floor", "ratio", "peak RSS", "target", "met"]
     rows = []
     for label, function, variant, floor_function, floor_name, target, check in ROWS:
         for n in sizes:
             tag = tag_of(variant, n)
             ms = results.get((function, tag))
+            shown_n = "-" if function == "startup" else str(n)
             if ms is None:
+                if (function, n) in stopped:
+                    budget = stopped[(function, n)]
+                    rows.append([label, shown_n, f"> {budget} s", "-", "-", "-", target, "NO" if target else ""])
                 continue
             floor = results.get((floor_function, tag)) if floor_function else None
             ratio = f"{ms / floor:.1f} x" if floor else "-"
             floor_text = f"{time_text(floor)} ({floor_name})" if floor is not None else "-"
             verdict = check(ms, floor, n) if check else None
             met = "" if verdict is None else ("yes" if verdict else "NO")
-            shown_n = "-" if function == "startup" else str(n)
             rows.append([label, shown_n, time_text(ms), floor_text, ratio,
                          memory_text(peaks.get((function, tag))), target if verdict is not None else "", met])
-    whole = read_peaks(folder, "peak.log")
-    for (_, tag), kib in sorted(whole.items()):
-        rows.append([f"peak RSS, {tag} items open (fresh process)", tag, "-", "-", "-", memory_text(kib), "", ""])
+    fresh = read_peaks(folder, "designer-*-open.log")
+    for (_, tag), kib in sorted(fresh.items()):
+        rows.append([f"peak RSS with {tag} items open (fresh process)", tag, "-", "-", "-", memory_text(kib), "", ""])
     widths = [max(len(str(row[i])) for row in rows + [header]) for i in range(len(header))]
-    print("  ".join(h.ljust(w) for h, w in zip(header, widths)))
+    print("  ".join(h.ljust(w) for h, w in zip(header, widths)).rstrip())
     print("  ".join("-" * w for w in widths))
     for row in rows:
-        print("  ".join(str(c).ljust(w) for c, w in zip(row, widths)))
+        print("  ".join(str(c).ljust(w) for c, w in zip(row, widths)).rstrip())
 
 
 if __name__ == "__main__":
