@@ -117,13 +117,22 @@ QGraphicsItem* CKorvexDesignerScene::createItem(const QString& type, const QPoin
     m_draggingSelection = false;
     if (!CKorvexItemFactory::isKnownType(type) || type == CKorvexItemTypes::Screen)
         return nullptr;
+    // A state left open by a press on empty space would otherwise record this creation's
+    // restacking as a step of its own after the creation.
+    if (m_inState)
+        endState();
+    QGraphicsItem* reused = type == CKorvexItemTypes::Area3D && has3DArea() ? find3DArea() : nullptr;
+    const CKorvexDesignerProperty before = reused ? itemProperties(reused) : CKorvexDesignerProperty();
     QGraphicsItem* item = makeOrReuseItem(type, position);
     if (!item)
         return nullptr;
     m_currentItem = item;
     selectItem(item, true);
     itemProperties(item);
-    CKorvexDesignerItem::companionOf(item)->takeGeometrySnapshot();
+    CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+    companion->takeGeometrySnapshot();
+    // The creating press is where a drag that follows it starts.
+    companion->setLastDragPosition(item->pos());
     showInPanel(item);
     bringToFront();
     const QString kind = CKorvexItemFactory::handlingKind(type);
@@ -131,14 +140,27 @@ QGraphicsItem* CKorvexDesignerScene::createItem(const QString& type, const QPoin
         m_propertyPanel->openEditor(item);
         bringToFront();
     }
-    recordCreation(item);
+    if (reused)
+        recordMove(item, before);
+    else
+        recordCreation(item);
     resetToPointerTool();
     return item;
 }
 
 void CKorvexDesignerScene::recordCreation(QGraphicsItem* item)
 {
+    // The record redo puts back must be the item as it stands now, stacking included.
+    itemProperties(item);
     CKorvexUndoItemDeletedCommand::Create(item, true, false, nullptr);
+}
+
+void CKorvexDesignerScene::recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before)
+{
+    // The one 3D area came back to a new place: undo moves it back instead of hiding it.
+    const CKorvexDesignerProperty now = itemProperties(item);
+    if (!before.matches(now))
+        CKorvexUndoPropertiesChangeCommand::Create(item, before, now, CKorvexUndoGroupCommand::Create(nullptr));
 }
 
 bool CKorvexDesignerScene::addItemFromProperties(const CKorvexDesignerProperty& record)
@@ -597,6 +619,8 @@ void CKorvexDesignerScene::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
     if (m_input->mousePress(event))
         QGraphicsScene::mousePressEvent(event);
+    // Every press belongs to the page, whether an item took it or a menu did.
+    event->accept();
 }
 
 void CKorvexDesignerScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event)

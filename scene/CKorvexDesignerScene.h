@@ -141,6 +141,7 @@ private:
     void attachNewItem(QGraphicsItem* item, const QString& type, const QPointF& position);
     QGraphicsItem* buildItem(const QString& kind);
     void recordCreation(QGraphicsItem* item);
+    void recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before);
     QString templateFolder() const;
     void destroyAllItems();
     void removeTemporaryFolders();

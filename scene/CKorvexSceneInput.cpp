@@ -42,7 +42,8 @@ bool CKorvexSceneInput::isPageItem(const QGraphicsItem* item) const
 bool CKorvexSceneInput::isResizable(const QGraphicsItem* item)
 {
     const int type = item ? item->type() : 0;
-    return type == rectType || type == imageType || type == formTextBoxType;
+    const bool resizableKind = type == rectType || type == imageType || type == formTextBoxType;
+    return resizableKind && dynamic_cast<const CKorvexDesignerRect*>(item);
 }
 
 bool CKorvexSceneInput::showContextMenu(QGraphicsSceneMouseEvent* event)
@@ -50,6 +51,9 @@ bool CKorvexSceneInput::showContextMenu(QGraphicsSceneMouseEvent* event)
     QMenu* itemMenu = m_scene.itemMenu();
     QMenu* pageMenu = m_scene.pageMenu();
     QGraphicsItem* current = m_scene.currentItem();
+    // A handle is neither the page nor an item: a right press on it shows no menu.
+    if (current && current != m_scene.screen() && !CKorvexDesignerItem::companionOf(current))
+        return false;
     QMenu* menu = pageMenu;
     if (isPageItem(current)) {
         if (!itemMenu || !pageMenu)
@@ -78,7 +82,9 @@ bool CKorvexSceneInput::mousePress(QGraphicsSceneMouseEvent* event)
         m_scene.setDraggingSelection(true);
     if (!m_scene.isDraggingSelection())
         m_scene.deselectAll();
-    m_scene.showInPanel(current);
+    // Pressing a handle shows the record of the item it resizes.
+    const CKorvexResizeHandles* pressedHandles = CKorvexResizeHandles::of(current);
+    m_scene.showInPanel(pressedHandles ? pressedHandles->target() : current);
     if (!onScreen && companion && companion->isSelected())
         m_scene.setDraggingSelection(true);
 
@@ -136,17 +142,21 @@ void CKorvexSceneInput::mouseMove(QGraphicsSceneMouseEvent* event)
     if (!(event->buttons() & Qt::LeftButton))
         return;
     QGraphicsItem* current = m_scene.currentItem();
+    // A pointer that wobbles within one grid cell changes nothing, so it is no edit.
     if (m_dragHandle >= 0) {
-        continueHandleDrag(event->scenePos());
+        const bool resized = continueHandleDrag(event->scenePos());
         m_scene.refreshPropertyPanel();
-        m_scene.setModified();
+        if (resized)
+            m_scene.setModified();
     } else if (isPageItem(current)) {
+        const QPointF before = current->pos();
         if (m_scene.isDraggingSelection())
             dragSelection(event);
         else
             CKorvexDesignerItem::companionOf(current)->mouseMove(event);
         m_scene.showInPanel(current);
-        m_scene.setModified();
+        if (current->pos() != before)
+            m_scene.setModified();
     }
 }
 
@@ -211,14 +221,14 @@ void CKorvexSceneInput::startHandleDrag(QGraphicsItem* handleItem)
     m_dragAnchor = handleItem->sceneBoundingRect().center();
     m_dragHandles->setActiveHandle(m_dragHandle);
     if (isResizable(target))
-        static_cast<CKorvexDesignerRect*>(target)->beginResize();
+        dynamic_cast<CKorvexDesignerRect*>(target)->beginResize();
 }
 
-void CKorvexSceneInput::continueHandleDrag(const QPointF& scenePosition)
+bool CKorvexSceneInput::continueHandleDrag(const QPointF& scenePosition)
 {
     QGraphicsItem* target = m_dragHandles ? m_dragHandles->target() : nullptr;
     if (!target || !isResizable(target))
-        return;
+        return false;
     const QPointF pointer = CKorvexGridSnap::snap(scenePosition);
     QPointF delta = pointer - m_dragAnchor;
     m_dragAnchor = pointer;
@@ -228,10 +238,11 @@ void CKorvexSceneInput::continueHandleDrag(const QPointF& scenePosition)
         delta.setY(0);
     CKorvexResizeHandle* handle = m_dragHandles->handle(m_dragHandle);
     handle->moveBy(delta.x(), delta.y());
-    static_cast<CKorvexDesignerRect*>(target)->moveHandle(m_dragHandle, handle->sceneBoundingRect().center());
+    dynamic_cast<CKorvexDesignerRect*>(target)->moveHandle(m_dragHandle, handle->sceneBoundingRect().center());
     if (CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(target))
         companion->takeGeometrySnapshot();
     m_dragHandles->place(m_dragHandle);
+    return !delta.isNull();
 }
 
 void CKorvexSceneInput::finishHandleDrag()
@@ -240,7 +251,7 @@ void CKorvexSceneInput::finishHandleDrag()
         m_dragHandles->setActiveHandle(-1);
         QGraphicsItem* target = m_dragHandles->target();
         if (isResizable(target))
-            static_cast<CKorvexDesignerRect*>(target)->endResize();
+            dynamic_cast<CKorvexDesignerRect*>(target)->endResize();
         m_dragHandles->place();
     }
     m_dragHandles = nullptr;

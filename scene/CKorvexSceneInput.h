@@ -37,7 +37,8 @@ private:
     void selectInRubberBand();
     void dragSelection(QGraphicsSceneMouseEvent* event);
     void startHandleDrag(QGraphicsItem* handleItem);
-    void continueHandleDrag(const QPointF& scenePosition);
+    /// False when the snapped pointer did not leave the handle's grid point.
+    bool continueHandleDrag(const QPointF& scenePosition);
     void finishHandleDrag();
     bool isPageItem(const QGraphicsItem* item) const;
     static bool isResizable(const QGraphicsItem* item);

@@ -107,6 +107,8 @@ void CKorvexScenePageOperations::deleteSelection(CKorvexDesignerScene& scene)
 {
     const QList<QGraphicsItem*> doomed = itemsToDelete(scene);
     for (QGraphicsItem* item : doomed) {
+        // Undo puts back the record as the item stands now.
+        scene.itemProperties(item);
         scene.selectItem(item, false);
         scene.setModified();
         if (scene.currentItem() == item)

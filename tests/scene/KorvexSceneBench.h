@@ -1,0 +1,168 @@
+#pragma once
+
+#include "core/CKorvexUndoManager.h"
+#include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexDesignerItem.h"
+#include "scene/CKorvexDesignerProperty.h"
+#include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexPropertyPanel.h"
+#include "services/CKorvexProductInfo.h"
+
+#include <QApplication>
+#include <QGraphicsItem>
+#include <QGraphicsSceneDragDropEvent>
+#include <QGraphicsView>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QtTest>
+#include <memory>
+
+/// A property panel that only records what the scene asks of it.
+class KorvexFakePanel : public CKorvexPropertyPanel
+{
+public:
+    void showItem(QGraphicsItem* item) override { shown.append(item); }
+    void refresh() override { ++refreshes; }
+    void openEditor(QGraphicsItem* item) override { editors.append(item); }
+    bool hasPendingChange() const override { return pending; }
+    void setPendingChange(bool value) override { pending = value; }
+
+    QList<QGraphicsItem*> shown;
+    QList<QGraphicsItem*> editors;
+    int refreshes = 0;
+    bool pending = false;
+};
+
+/// A scene in a shown offscreen view, where scene points map to whole viewport pixels,
+/// driven with real mouse and key events.
+class KorvexSceneBench
+{
+public:
+    KorvexSceneBench()
+        : scene(std::make_unique<CKorvexDesignerScene>())
+        , view(std::make_unique<QGraphicsView>(scene.get()))
+    {
+        scene->setPropertyWidget(&panel);
+        view->setFrameShape(QFrame::NoFrame);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        view->setFixedSize(700, 900);
+        view->show();
+        if (!QTest::qWaitForWindowExposed(view.get()))
+            qWarning("view not exposed");
+    }
+
+    ~KorvexSceneBench()
+    {
+        view.reset();
+        scene.reset();
+    }
+
+    static void setGrid(bool snapping, int size = 10)
+    {
+        const auto settings = CKorvexProductInfo::openSettings();
+        settings->setValue(QStringLiteral("Designer/SnappingCheckBox"), snapping);
+        settings->setValue(QStringLiteral("Designer/GridSize"), size);
+    }
+
+    QWidget* viewport() const { return view->viewport(); }
+    QPoint at(const QPointF& scenePoint) const { return view->mapFromScene(scenePoint); }
+
+    void press(const QPointF& p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(viewport(), button, Qt::NoModifier, at(p));
+    }
+
+    void move(const QPointF& p, Qt::MouseButtons buttons = Qt::LeftButton)
+    {
+        QMouseEvent event(QEvent::MouseMove, at(p), viewport()->mapToGlobal(at(p)), Qt::NoButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(viewport(), &event);
+    }
+
+    void release(const QPointF& p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseRelease(viewport(), button, Qt::NoModifier, at(p));
+    }
+
+    void drag(const QPointF& from, const QPointF& to)
+    {
+        press(from);
+        move(to);
+        release(to);
+    }
+
+    void click(const QPointF& p) { drag(p, p); }
+
+    void key(Qt::Key key)
+    {
+        QTest::keyPress(view.get(), key);
+        QTest::keyRelease(view.get(), key);
+    }
+
+    /// A press at a point that need not be a whole pixel, sent to the scene itself.
+    void scenePress(const QPointF& p)
+    {
+        sceneMouse(QEvent::GraphicsSceneMousePress, p, Qt::LeftButton, Qt::LeftButton);
+        sceneMouse(QEvent::GraphicsSceneMouseRelease, p, Qt::LeftButton, Qt::NoButton);
+    }
+
+    void sceneMouse(QEvent::Type type, const QPointF& p, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QGraphicsSceneMouseEvent event(type);
+        event.setScenePos(p);
+        event.setButtonDownScenePos(button, p);
+        event.setButton(button);
+        event.setButtons(buttons);
+        event.setWidget(viewport());
+        QApplication::sendEvent(scene.get(), &event);
+    }
+
+    void drop(const QString& text, const QPointF& p)
+    {
+        QMimeData data;
+        data.setText(text);
+        QGraphicsSceneDragDropEvent event(QEvent::GraphicsSceneDrop);
+        event.setMimeData(&data);
+        event.setScenePos(p);
+        event.setPossibleActions(Qt::CopyAction);
+        event.setProposedAction(Qt::CopyAction);
+        QApplication::sendEvent(scene.get(), &event);
+    }
+
+    /// Builds an item from an item block's lines (without "item begin" and "item end").
+    QGraphicsItem* build(const QString& lines)
+    {
+        CKorvexDesignerProperty record;
+        record.fromItemBlock(QStringLiteral("item begin\n") + lines + QStringLiteral("\nitem end"));
+        if (!scene->addItemFromProperties(record))
+            return nullptr;
+        return scene->currentItem();
+    }
+
+    QGraphicsItem* rect(double x, double y, double w = 100, double h = 50, int z = 1)
+    {
+        return build(QStringLiteral("type:rect\nstart location:%1 %2\nwidth:%3\nheight:%4\nzvalue:%5")
+                         .arg(x).arg(y).arg(w).arg(h).arg(z));
+    }
+
+    static bool isSelected(const QGraphicsItem* item)
+    {
+        const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+        return companion && companion->isSelected();
+    }
+
+    static bool isDeleted(const QGraphicsItem* item)
+    {
+        const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
+        return deletable && deletable->isDeleted();
+    }
+
+    static int undoCount() { return Korvex::CKorvexUndoManager::getInstance().UndoCount(); }
+
+    KorvexFakePanel panel;
+    std::unique_ptr<CKorvexDesignerScene> scene;
+    std::unique_ptr<QGraphicsView> view;
+};
