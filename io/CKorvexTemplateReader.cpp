@@ -41,6 +41,8 @@ bool CKorvexTemplateReader::read(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const CKorvexTemplateText::Parsed parsed = CKorvexTemplateText::parse(file);
+    if (!parsed.withinBounds)
+        return false;
     if (parsed.version)
         CKorvexDesignerContext::setTemplateReadVersion(parsed.version);
     if (!m_scene.addItemsFromLines(parsed.keptLines))

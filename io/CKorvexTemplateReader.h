@@ -11,7 +11,7 @@ public:
     explicit CKorvexTemplateReader(CKorvexDesignerScene& scene);
 
     /// True when the file was read and every record was applied; records applied before a
-    /// failure stay on the page.
+    /// failure stay on the page. A text beyond the bounds of CKorvexTemplateText is not applied.
     bool read(const QString& path);
 
     /// The text file of an extracted package: the first "*.ktf" of its top level in

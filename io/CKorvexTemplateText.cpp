@@ -45,14 +45,25 @@ CKorvexTemplateText::Parsed CKorvexTemplateText::parse(QIODevice& device)
     QTextStream stream(&device);
     stream.setCodec("UTF-8");
     QString line;
+    qint64 textLength = 0;
+    int blocks = 0;
     // readLineInto drops the line feed and a carriage return before it.
-    while (stream.readLineInto(&line)) {
+    while (stream.readLineInto(&line, maxLineLength + 1)) {
+        textLength += line.size() + 1;
+        if (line.size() > maxLineLength || textLength > maxTextLength) {
+            parsed.withinBounds = false;
+            return parsed;
+        }
         if (const auto version = versionOfLine(line)) {
             parsed.version = version;
             continue;
         }
         if (isHeaderLine(line))
             continue;
+        if (line.trimmed() == QLatin1String("item begin") && ++blocks > maxBlocks) {
+            parsed.withinBounds = false;
+            return parsed;
+        }
         parsed.keptLines.append(line);
     }
     return parsed;
