@@ -726,6 +726,7 @@ bool CKorvexDesignerScene::resetPage(bool askForPageSize)
         m_input->cancelRubberBand();
         destroyAllItems();
         createScreen();
+        m_currentItem = nullptr;
         if (askForPageSize)
             applyPageSetup(setup);
         itemProperties(m_screen);
