@@ -44,6 +44,8 @@ private slots:
     void readClearsSelectionFlagsAndHistory();
     void bareTextFindsImages();
     void strayLinesInPasteAndInFile();
+    void packageTextFileIsChosenByName_data();
+    void packageTextFileIsChosenByName();
 
 private:
     QString writeText(const QString& name, const QByteArray& text);
@@ -81,6 +83,7 @@ void TestTemplateReader::tolerances_data()
     QTest::newRow("header lines anywhere") << rectBlock + "kvx file version 9000\n" + lineBlock
                                                   + "template file versoin 1.0\n"
                                            << true << both << 9000u;
+    QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + header + rectBlock + lineBlock << true << both << 11005u;
     QTest::newRow("carriage returns") << QByteArray(header + rectBlock + lineBlock).replace("\n", "\r\n") << true
                                       << both << 11005u;
     QTest::newRow("indented block lines") << header + "  item begin\ntype:rect\n\titem end  \n" << true
@@ -212,6 +215,45 @@ void TestTemplateReader::strayLinesInPasteAndInFile()
     const QByteArray fileText = "  item begin\ntype:line\nitem end\nitem begin\ntype:rect\nitem end\n";
     QVERIFY(read.readTemplate(writeText(QStringLiteral("indented.ktf"), fileText)));
     QCOMPARE(pageTypes(read), (QStringList{"line", "rect"}));
+}
+
+void TestTemplateReader::packageTextFileIsChosenByName_data()
+{
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QList<QByteArray>>("names");
+    QTest::addColumn<QStringList>("types");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("named like the package") << "page.ktf" << QList<QByteArray>{"page.ktf"} << QStringList{"rect"}
+                                            << "page.ktf";
+    QTest::newRow("first in any case") << "page.ktf" << QList<QByteArray>{"b.ktf", "A.KTF", "page.ktf"}
+                                       << QStringList{"rect"} << "A.KTF";
+    QTest::newRow("other extension") << "page.bin" << QList<QByteArray>{"notes.txt", "page.bin"}
+                                     << QStringList{"line"} << "page.bin";
+    QTest::newRow("folder named like a text") << "page.ktf" << QList<QByteArray>{"a.ktf/inner.txt", "b.ktf"}
+                                              << QStringList{"rect"} << "b.ktf";
+    QTest::newRow("only in a sub-folder") << "page.ktf" << QList<QByteArray>{"sub/page.ktf"} << QStringList()
+                                          << "page.ktf";
+}
+
+void TestTemplateReader::packageTextFileIsChosenByName()
+{
+    QFETCH(QString, package);
+    QFETCH(QList<QByteArray>, names);
+    QFETCH(QStringList, types);
+    QFETCH(QString, chosen);
+    QList<KorvexZipTest::Entry> entries;
+    // Only the chosen entry reads; every other one holds a block without a type.
+    const QByteArray chosenText = types.value(0) == QLatin1String("line") ? lineBlock : rectBlock;
+    for (const QByteArray& name : names)
+        entries.append(KorvexZipTest::Entry{name, name == chosen.toUtf8() ? chosenText : "item begin\nitem end\n"});
+    const QString path = m_dir.filePath(QStringLiteral("packages/") + package);
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("packages"))));
+    QVERIFY(KorvexZipTest::writeArchive(path, entries));
+    CKorvexDesignerScene scene;
+    QCOMPARE(scene.readTemplate(path), !types.isEmpty());
+    QCOMPARE(pageTypes(scene), types);
+    QCOMPARE(scene.temporaryFolders().size(), 1);
+    QCOMPARE(scene.currentTemplatePath(), scene.temporaryFolders().first() + QLatin1Char('/') + chosen);
 }
 
 KORVEX_TEST_MAIN(TestTemplateReader)

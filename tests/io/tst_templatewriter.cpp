@@ -183,7 +183,7 @@ void TestTemplateWriter::packageEntries()
 {
     CKorvexDesignerScene scene;
     buildPage(scene);
-    const QString target = path(QStringLiteral("Seite.ktf"));
+    const QString target = path(QString::fromUtf8("Größe.ktf"));
     QVERIFY(scene.writeTemplate(target));
     const QList<KorvexZipTest::ReadEntry> entries = KorvexZipTest::readArchive(target);
     QStringList names;
@@ -193,8 +193,8 @@ void TestTemplateWriter::packageEntries()
         QCOMPARE(entry.method, uLong(8));
     }
     names.sort();
-    QCOMPARE(names, (QStringList{"Seite.ktf", "_preview.png", "logo.png"}));
-    QCOMPARE(entryData(target, "Seite.ktf"), expectedPage);
+    QCOMPARE(names, (QStringList{QString::fromUtf8("Größe.ktf"), "_preview.png", "logo.png"}));
+    QCOMPARE(entryData(target, "Gr\xc3\xb6\xc3\x9f" "e.ktf"), expectedPage);
     QCOMPARE(entryData(target, "logo.png"), KorvexZipTest::fileBytes(path(QStringLiteral("pics/logo.png"))));
     QCOMPARE(QImage::fromData(entryData(target, "_preview.png"), "PNG").size(), QSize(130, 130));
     // The save's working folder does not outlive the save.
