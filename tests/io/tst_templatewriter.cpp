@@ -102,6 +102,7 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void saveReplacesTheOldPackage();
+    void withoutWorkingFolder();
     void writeReadWriteGivesTheSameText();
 
 private:
@@ -352,6 +353,38 @@ void TestTemplateWriter::saveReplacesTheOldPackage()
     // Every item was selected by the builder, so only the page and the new line remain.
     QCOMPARE(blocksOf(packedText(target)).size(), 2);
     QCOMPARE(entryNames(target), (QStringList{"_preview.png", "page.ktf"}));
+}
+
+void TestTemplateWriter::withoutWorkingFolder()
+{
+    const QString package = path(QStringLiteral("package.ktf"));
+    const QString bare = path(QStringLiteral("bare.ktf"));
+    {
+        CKorvexDesignerScene scene;
+        buildPage(scene);
+        QVERIFY(scene.writeTemplate(package));
+    }
+    QVERIFY(KorvexZipTest::writeBytes(bare, expectedPage));
+    const QByteArray old = KorvexZipTest::fileBytes(package);
+    // A temporary folder that is a file takes no working folders.
+    QVERIFY(KorvexZipTest::writeBytes(path(QStringLiteral("tmpfile")), "f"));
+    qputenv("TMPDIR", QFile::encodeName(path(QStringLiteral("tmpfile"))));
+    QCOMPARE(QDir::tempPath(), path(QStringLiteral("tmpfile")));
+
+    CKorvexDesignerScene scene;
+    QVERIFY(add(scene, {"type:line"}));
+    scene.setModified(true);
+    QVERIFY(!scene.writeTemplate(package));
+    QVERIFY(scene.isModified());
+    QCOMPARE(KorvexZipTest::fileBytes(package), old);
+    // Opening falls back to reading the file itself as text.
+    QVERIFY(!scene.readTemplate(package));
+    QCOMPARE(scene.currentTemplatePath(), package);
+    CKorvexDesignerScene reader;
+    QVERIFY(reader.readTemplate(bare));
+    QCOMPARE(reader.pageItems().size(), 4);
+    QVERIFY(reader.temporaryFolders().isEmpty());
+    QVERIFY(QFileInfo(path(QStringLiteral("tmpfile"))).isFile());
 }
 
 void TestTemplateWriter::writeReadWriteGivesTheSameText()
