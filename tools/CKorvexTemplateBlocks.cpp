@@ -41,6 +41,7 @@ bool CKorvexTemplateBlocks::load(const QString& textPath)
     const CKorvexTemplateText::Parsed parsed = CKorvexTemplateText::parse(file);
     m_version = parsed.version;
     cut(parsed.keptLines);
+    m_withinBounds = parsed.withinBounds;
     return true;
 }
 
@@ -73,6 +74,11 @@ void CKorvexTemplateBlocks::cut(const QStringList& keptLines)
 
 QString CKorvexTemplateBlocks::readFailure() const
 {
+    if (!m_withinBounds)
+        return QStringLiteral("the template text is too large to read (a line over %1 characters, over %2 "
+                              "characters in all or over %3 items)")
+            .arg(QString::number(CKorvexTemplateText::maxLineLength), QString::number(CKorvexTemplateText::maxTextLength),
+                 QString::number(CKorvexTemplateText::maxBlocks));
     if (m_keptLineCount < 2)
         return QStringLiteral("the template text has fewer than two lines of items");
     for (const Record& entry : m_records) {

@@ -32,6 +32,8 @@ public:
     const QList<Record>& records() const { return m_records; }
     std::optional<unsigned> version() const { return m_version; }
     int keptLineCount() const { return m_keptLineCount; }
+    /// False when the text broke one of the reader's bounds; the records are then incomplete.
+    bool withinBounds() const { return m_withinBounds; }
 
     /// A text fit for one message line: quoted, control characters shown as "?", long texts cut.
     static QString quoted(const QString& text);
@@ -43,4 +45,5 @@ private:
     QList<Record> m_records;
     std::optional<unsigned> m_version;
     int m_keptLineCount = 0;
+    bool m_withinBounds = true;
 };

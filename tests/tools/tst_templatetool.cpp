@@ -1,6 +1,7 @@
 #include "KorvexTestMain.h"
 #include "KorvexToolFixtures.h"
 #include "KorvexToolRun.h"
+#include "io/CKorvexTemplateText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -167,6 +168,8 @@ void TestTemplateTool::unreadableTemplatesFail_data()
     QTest::newRow("no type") << QByteArray("item begin\nwidth:4\nitem end\n") << "item 1 has no \"type\"";
     QTest::newRow("one line") << QByteArray("Template file versoin 1.0\nitem begin\n")
                               << "fewer than two lines";
+    QTest::newRow("too many items")
+        << QString(screenBlock() + "\n").repeated(CKorvexTemplateText::maxBlocks + 1).toUtf8() << "too large to read";
     QTest::newRow("zip damaged") << QByteArray("PK\x03\x04garbage\nmore\n") << "a line outside the item blocks";
 }
 
