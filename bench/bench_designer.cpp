@@ -125,7 +125,7 @@ private:
     void ensurePackage(int count);
     void setZoom(const QString& entry);
     void showPlainScene(int count);
-    QGraphicsItem* pressTarget(QGraphicsView* view, bool designer) const;
+    bool pressPoint(QGraphicsView* view, bool designer, QPoint& at) const;
     void moveOnce(QGraphicsView* view, QPoint& at, int& direction, bool withPress);
 
     std::unique_ptr<DesignerMainWindow> m_window;
@@ -249,21 +249,25 @@ void BenchDesigner::showPlainScene(int count)
     QCoreApplication::processEvents();
 }
 
-// A page item, not a handle, lying under its own centre within the viewport, top-most first.
-QGraphicsItem* BenchDesigner::pressTarget(QGraphicsView* view, bool designer) const
+// A viewport point whose top-most item is a page item rather than a handle. With thousands of
+// items selected their handles cover most of the page, so the viewport is scanned for a gap.
+bool BenchDesigner::pressPoint(QGraphicsView* view, bool designer, QPoint& at) const
 {
     const QRect inner = view->viewport()->rect().adjusted(40, 40, -40, -40);
-    const auto candidates = view->scene()->items(view->mapToScene(inner), Qt::IntersectsItemShape, Qt::DescendingOrder);
-    for (QGraphicsItem* item : candidates) {
-        if (designer && (!CKorvexDesignerItem::companionOf(item) || item == m_scene->screen()))
-            continue;
-        if (!designer && !(item->flags() & QGraphicsItem::ItemIsMovable))
-            continue;
-        const QPoint at = view->mapFromScene(item->sceneBoundingRect().center());
-        if (inner.contains(at) && view->itemAt(at) == item)
-            return item;
+    for (int y = inner.top(); y <= inner.bottom(); y += 3) {
+        for (int x = inner.left(); x <= inner.right(); x += 3) {
+            const QGraphicsItem* item = view->itemAt(x, y);
+            if (!item)
+                continue;
+            const bool pageItem = designer ? CKorvexDesignerItem::companionOf(item) && item != m_scene->screen()
+                                           : bool(item->flags() & QGraphicsItem::ItemIsMovable);
+            if (pageItem) {
+                at = QPoint(x, y);
+                return true;
+            }
+        }
     }
-    return nullptr;
+    return false;
 }
 
 void BenchDesigner::moveOnce(QGraphicsView* view, QPoint& at, int& direction, bool withPress)
@@ -405,9 +409,9 @@ void BenchDesigner::moveEvent()
     const auto items = m_scene->pageItems();
     for (QGraphicsItem* item : items)
         m_scene->selectItem(item, true);
-    QGraphicsItem* target = pressTarget(m_view, true);
-    QVERIFY(target);
-    QPoint at = m_view->mapFromScene(target->sceneBoundingRect().center());
+    QPoint at;
+    QVERIFY(pressPoint(m_view, true, at));
+    QGraphicsItem* target = m_view->itemAt(at);
     const QPointF before = target->scenePos();
     sendMouse(m_view->viewport(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     int direction = 1;
@@ -432,9 +436,8 @@ void BenchDesigner::moveEventFloor()
     showPage(count);
     showPlainScene(count);
     m_plainScene->selectAll();
-    QGraphicsItem* target = pressTarget(m_plainView.get(), false);
-    QVERIFY(target);
-    QPoint at = m_plainView->mapFromScene(target->sceneBoundingRect().center());
+    QPoint at;
+    QVERIFY(pressPoint(m_plainView.get(), false, at));
     sendMouse(m_plainView->viewport(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     int direction = 1;
     QBENCHMARK {
@@ -458,9 +461,8 @@ void BenchDesigner::moveDrag()
     const auto items = m_scene->pageItems();
     for (QGraphicsItem* item : items)
         m_scene->selectItem(item, true);
-    QGraphicsItem* target = pressTarget(m_view, true);
-    QVERIFY(target);
-    QPoint at = m_view->mapFromScene(target->sceneBoundingRect().center());
+    QPoint at;
+    QVERIFY(pressPoint(m_view, true, at));
     const int steps = CKorvexUndoManager::getInstance().UndoCount();
     int direction = 1;
     QBENCHMARK {
@@ -481,9 +483,8 @@ void BenchDesigner::moveDragFloor()
     showPage(count);
     showPlainScene(count);
     m_plainScene->selectAll();
-    QGraphicsItem* target = pressTarget(m_plainView.get(), false);
-    QVERIFY(target);
-    QPoint at = m_plainView->mapFromScene(target->sceneBoundingRect().center());
+    QPoint at;
+    QVERIFY(pressPoint(m_plainView.get(), false, at));
     int direction = 1;
     QBENCHMARK {
         moveOnce(m_plainView.get(), at, direction, true);
