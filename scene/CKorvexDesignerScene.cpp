@@ -11,16 +11,14 @@
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexDesignerText.h"
-#include "scene/CKorvexGridSnap.h"
-#include "scene/CKorvexItemFactory.h"
 #include "scene/CKorvexItemRecordApplier.h"
 #include "scene/CKorvexItemRecordBuilder.h"
 #include "scene/CKorvexPropertyKeys.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "scene/CKorvexResizeHandles.h"
 #include "scene/CKorvexSceneInput.h"
+#include "scene/CKorvexSceneItemMaker.h"
 #include "scene/CKorvexScenePageOperations.h"
-#include "undo/CKorvexUndoItemDeletedCommand.h"
 #include "undo/CKorvexUndoPropertiesChangeCommand.h"
 
 #include <QDir>
@@ -36,6 +34,7 @@ using Korvex::CKorvexUndoManager;
 CKorvexDesignerScene::CKorvexDesignerScene(QObject* parent)
     : QGraphicsScene(parent)
     , m_input(std::make_unique<CKorvexSceneInput>(*this))
+    , m_maker(std::make_unique<CKorvexSceneItemMaker>(*this))
 {
     setSceneRect(0, 0, 500, 700);
     CKorvexDesignerContext::setCurrentScene(this);
@@ -57,158 +56,28 @@ CKorvexDesignerScene::~CKorvexDesignerScene()
 
 void CKorvexDesignerScene::createScreen()
 {
-    m_screen = static_cast<CKorvexDesignerScreen*>(buildItem(CKorvexItemTypes::Screen));
-    attachNewItem(m_screen, CKorvexItemTypes::Screen, QPointF(15, 15));
-    // The page always stands at the origin, whatever the grid did to the creation point.
-    m_screen->setPos(0, 0);
-    m_screen->setZValue(0);
-    itemProperties(m_screen);
-    m_currentItem = m_screen;
+    m_maker->makeScreen();
 }
 
-QGraphicsItem* CKorvexDesignerScene::buildItem(const QString& kind)
+QGraphicsItem* CKorvexDesignerScene::createItem(const QString& type, const QPointF& position)
 {
-    QGraphicsItem* item = CKorvexItemFactory::createForTool(kind);
-    if (auto* text = dynamic_cast<CKorvexDesignerText*>(item)) {
-        connect(text, &CKorvexDesignerText::selectedChange, this, [this](QGraphicsItem*) { refreshPropertyPanel(); });
-    }
-    return item;
+    return m_maker->createItem(type, position);
 }
 
-void CKorvexDesignerScene::attachNewItem(QGraphicsItem* item, const QString& type, const QPointF& position)
+bool CKorvexDesignerScene::addItemFromProperties(const CKorvexDesignerProperty& record)
 {
-    auto* companion = new CKorvexDesignerItem(this);
-    addItem(item);
-    companion->attach(item, position);
-    CKorvexDesignerProperty record;
-    record.setValue(CKorvexPropertyKeys::Type, type);
-    companion->setRecord(record);
+    return m_maker->addItemFromProperties(record);
+}
+
+bool CKorvexDesignerScene::addItemsFromLines(const QStringList& lines)
+{
+    return m_maker->addItemsFromLines(lines);
 }
 
 void CKorvexDesignerScene::setCreationType(const QString& type)
 {
     m_creationType = type;
     setCursor(type.isEmpty() ? Qt::ArrowCursor : Qt::CrossCursor);
-}
-
-QString CKorvexDesignerScene::creationType() const
-{
-    return m_creationType;
-}
-
-QGraphicsItem* CKorvexDesignerScene::makeOrReuseItem(const QString& type, const QPointF& position)
-{
-    if (type == CKorvexItemTypes::Area3D && has3DArea()) {
-        QGraphicsItem* area = find3DArea();
-        dynamic_cast<CKorvexDeletableItem*>(area)->setDeleted(false);
-        area->setPos(CKorvexGridSnap::snap(position));
-        return area;
-    }
-    QGraphicsItem* item = buildItem(CKorvexItemFactory::handlingKind(type));
-    if (item)
-        attachNewItem(item, type, position);
-    return item;
-}
-
-QGraphicsItem* CKorvexDesignerScene::createItem(const QString& type, const QPointF& position)
-{
-    setCursor(Qt::ArrowCursor);
-    deselectAll();
-    m_draggingSelection = false;
-    if (!CKorvexItemFactory::isKnownType(type) || type == CKorvexItemTypes::Screen)
-        return nullptr;
-    // A state left open by a press on empty space would otherwise record this creation's
-    // restacking as a step of its own after the creation.
-    if (m_inState)
-        endState();
-    QGraphicsItem* reused = type == CKorvexItemTypes::Area3D && has3DArea() ? find3DArea() : nullptr;
-    const CKorvexDesignerProperty before = reused ? itemProperties(reused) : CKorvexDesignerProperty();
-    QGraphicsItem* item = makeOrReuseItem(type, position);
-    if (!item)
-        return nullptr;
-    m_currentItem = item;
-    selectItem(item, true);
-    itemProperties(item);
-    CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
-    companion->takeGeometrySnapshot();
-    // The creating press is where a drag that follows it starts.
-    companion->setLastDragPosition(item->pos());
-    showInPanel(item);
-    bringToFront();
-    const QString kind = CKorvexItemFactory::handlingKind(type);
-    if (m_propertyPanel && (kind == CKorvexItemTypes::Label || kind == CKorvexItemTypes::Image)) {
-        m_propertyPanel->openEditor(item);
-        bringToFront();
-    }
-    if (reused)
-        recordMove(item, before);
-    else
-        recordCreation(item);
-    resetToPointerTool();
-    return item;
-}
-
-void CKorvexDesignerScene::recordCreation(QGraphicsItem* item)
-{
-    // The record redo puts back must be the item as it stands now, stacking included.
-    itemProperties(item);
-    CKorvexUndoItemDeletedCommand::Create(item, true, false, nullptr);
-}
-
-void CKorvexDesignerScene::recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before)
-{
-    // The one 3D area came back to a new place: undo moves it back instead of hiding it.
-    const CKorvexDesignerProperty now = itemProperties(item);
-    if (!before.matches(now))
-        CKorvexUndoPropertiesChangeCommand::Create(item, before, now, CKorvexUndoGroupCommand::Create(nullptr));
-}
-
-bool CKorvexDesignerScene::addItemFromProperties(const CKorvexDesignerProperty& record)
-{
-    const QString type = record.value(CKorvexPropertyKeys::Type).toString();
-    if (!CKorvexItemFactory::isKnownType(type))
-        return false;
-    if (type == CKorvexItemTypes::Screen) {
-        applyProperties(m_screen, record);
-        m_currentItem = m_screen;
-        showInPanel(m_screen);
-        return true;
-    }
-    if (type == CKorvexItemTypes::Area3D && has3DArea())
-        return true;
-    QGraphicsItem* item = CKorvexItemFactory::createForRecord(type);
-    auto* companion = new CKorvexDesignerItem(this);
-    addItem(item);
-    companion->attach(item, QPointF());
-    applyProperties(item, record);
-    m_currentItem = item;
-    selectItem(item, true);
-    companion->placeHandles();
-    showInPanel(item);
-    recordCreation(item);
-    return true;
-}
-
-bool CKorvexDesignerScene::addItemsFromLines(const QStringList& lines)
-{
-    if (lines.size() < 2)
-        return false;
-    int position = 0;
-    while (position < lines.size()) {
-        CKorvexDesignerProperty record;
-        int next = position + 1;
-        if (lines.at(position).trimmed() == QLatin1String("item begin")) {
-            int end = next;
-            while (end < lines.size() && lines.at(end).trimmed() != QLatin1String("item end"))
-                ++end;
-            record.fromItemBlock(lines.mid(next, end - next).join(QLatin1Char('\n')));
-            next = end + 1;
-        }
-        if (!addItemFromProperties(record))
-            return false;
-        position = next;
-    }
-    return true;
 }
 
 void CKorvexDesignerScene::applyProperties(QGraphicsItem* item, const CKorvexDesignerProperty& record)
@@ -319,16 +188,6 @@ QStringList CKorvexDesignerScene::usedFontFamilies(const QTextDocument* document
     return CKorvexDesignerText::usedFontFamilies(document);
 }
 
-void CKorvexDesignerScene::setPropertyWidget(CKorvexPropertyPanel* panel)
-{
-    m_propertyPanel = panel;
-}
-
-CKorvexPropertyPanel* CKorvexDesignerScene::propertyWidget() const
-{
-    return m_propertyPanel;
-}
-
 void CKorvexDesignerScene::showInPanel(QGraphicsItem* item)
 {
     if (m_propertyPanel)
@@ -359,51 +218,6 @@ QMenu* CKorvexDesignerScene::itemMenu() const
 QMenu* CKorvexDesignerScene::pageMenu() const
 {
     return m_pageMenu;
-}
-
-CKorvexDesignerScreen* CKorvexDesignerScene::screen() const
-{
-    return m_screen;
-}
-
-QGraphicsItem* CKorvexDesignerScene::currentItem() const
-{
-    return m_currentItem;
-}
-
-void CKorvexDesignerScene::setCurrentItem(QGraphicsItem* item)
-{
-    m_currentItem = item;
-}
-
-QGraphicsRectItem* CKorvexDesignerScene::rubberBand() const
-{
-    return m_rubberBand;
-}
-
-bool CKorvexDesignerScene::isInState() const
-{
-    return m_inState;
-}
-
-bool CKorvexDesignerScene::isModified() const
-{
-    return m_modified;
-}
-
-void CKorvexDesignerScene::setModified(bool modified)
-{
-    m_modified = modified;
-}
-
-bool CKorvexDesignerScene::isDraggingSelection() const
-{
-    return m_draggingSelection;
-}
-
-void CKorvexDesignerScene::setDraggingSelection(bool dragging)
-{
-    m_draggingSelection = dragging;
 }
 
 QList<QGraphicsItem*> CKorvexDesignerScene::pageItems() const
@@ -571,26 +385,6 @@ void CKorvexDesignerScene::writePreview(const QString& textFilePath)
     CKorvexPreviewWriter::write(*this, textFilePath);
 }
 
-QString CKorvexDesignerScene::currentTemplatePath() const
-{
-    return m_currentTemplatePath;
-}
-
-void CKorvexDesignerScene::setCurrentTemplatePath(const QString& path)
-{
-    m_currentTemplatePath = path;
-}
-
-QStringList CKorvexDesignerScene::temporaryFolders() const
-{
-    return m_temporaryFolders;
-}
-
-void CKorvexDesignerScene::addTemporaryFolder(const QString& folder)
-{
-    m_temporaryFolders.append(folder);
-}
-
 void CKorvexDesignerScene::removeTemporaryFolders()
 {
     for (const QString& folder : qAsConst(m_temporaryFolders))
@@ -719,23 +513,5 @@ void CKorvexDesignerScene::applyPageSetup(const CKorvexPageSetup& setup)
 
 bool CKorvexDesignerScene::resetPage(bool askForPageSize)
 {
-    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
-    CKorvexPageSetup setup = pageSetup();
-    const bool accepted = !askForPageSize || (m_pageSetupChooser && m_pageSetupChooser(setup));
-    if (accepted) {
-        m_input->cancelRubberBand();
-        destroyAllItems();
-        createScreen();
-        m_currentItem = nullptr;
-        if (askForPageSize)
-            applyPageSetup(setup);
-        itemProperties(m_screen);
-        m_modified = false;
-        showInPanel(m_screen);
-        if (m_propertyPanel)
-            m_propertyPanel->setPendingChange(false);
-        update();
-    }
-    CKorvexUndoManager::getInstance().ClearHistory();
-    return accepted;
+    return CKorvexScenePageOperations::resetPage(*this, askForPageSize);
 }

@@ -13,6 +13,7 @@ class CKorvexDesignerItem;
 class CKorvexDesignerScreen;
 class CKorvexPropertyPanel;
 class CKorvexSceneInput;
+class CKorvexSceneItemMaker;
 class QGraphicsRectItem;
 class QMenu;
 class QTextDocument;
@@ -34,7 +35,7 @@ public:
 
     /// The item type name the next left press creates; empty means the pointer tool.
     void setCreationType(const QString& type);
-    QString creationType() const;
+    QString creationType() const { return m_creationType; }
 
     QGraphicsItem* createItem(const QString& type, const QPointF& position);
     /// The item builder: false only for a record without a known "type".
@@ -61,8 +62,8 @@ public:
     void applyPageSetup(const CKorvexPageSetup& setup);
     static QStringList usedFontFamilies(const QTextDocument* document);
 
-    void setPropertyWidget(CKorvexPropertyPanel* panel);
-    CKorvexPropertyPanel* propertyWidget() const;
+    void setPropertyWidget(CKorvexPropertyPanel* panel) { m_propertyPanel = panel; }
+    CKorvexPropertyPanel* propertyWidget() const { return m_propertyPanel; }
     void showInPanel(QGraphicsItem* item);
     void refreshPropertyPanel();
 
@@ -71,15 +72,15 @@ public:
     QMenu* itemMenu() const;
     QMenu* pageMenu() const;
 
-    CKorvexDesignerScreen* screen() const;
-    QGraphicsItem* currentItem() const;
-    void setCurrentItem(QGraphicsItem* item);
-    QGraphicsRectItem* rubberBand() const;
-    bool isInState() const;
-    bool isModified() const;
-    void setModified(bool modified = true);
-    bool isDraggingSelection() const;
-    void setDraggingSelection(bool dragging);
+    CKorvexDesignerScreen* screen() const { return m_screen; }
+    QGraphicsItem* currentItem() const { return m_currentItem; }
+    void setCurrentItem(QGraphicsItem* item) { m_currentItem = item; }
+    QGraphicsRectItem* rubberBand() const { return m_rubberBand; }
+    bool isInState() const { return m_inState; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified = true) { m_modified = modified; }
+    bool isDraggingSelection() const { return m_draggingSelection; }
+    void setDraggingSelection(bool dragging) { m_draggingSelection = dragging; }
 
     /// Items with a companion, the screen excepted, in stacking order from the bottom.
     QList<QGraphicsItem*> pageItems() const;
@@ -96,10 +97,10 @@ public:
     virtual void writePreview(const QString& textFilePath);
     /// Clears the change flags and shows the page after a successful read.
     void finishTemplateRead();
-    QString currentTemplatePath() const;
-    void setCurrentTemplatePath(const QString& path);
-    QStringList temporaryFolders() const;
-    void addTemporaryFolder(const QString& folder);
+    QString currentTemplatePath() const { return m_currentTemplatePath; }
+    void setCurrentTemplatePath(const QString& path) { m_currentTemplatePath = path; }
+    QStringList temporaryFolders() const { return m_temporaryFolders; }
+    void addTemporaryFolder(const QString& folder) { m_temporaryFolders.append(folder); }
 
 public slots:
     void sendToBack();
@@ -135,13 +136,10 @@ protected:
 
 private:
     friend class CKorvexSceneInput;
+    friend class CKorvexSceneItemMaker;
+    friend class CKorvexScenePageOperations;
 
     void createScreen();
-    QGraphicsItem* makeOrReuseItem(const QString& type, const QPointF& position);
-    void attachNewItem(QGraphicsItem* item, const QString& type, const QPointF& position);
-    QGraphicsItem* buildItem(const QString& kind);
-    void recordCreation(QGraphicsItem* item);
-    void recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before);
     QString templateFolder() const;
     void destroyAllItems();
     void removeTemporaryFolders();
@@ -163,4 +161,5 @@ private:
     CKorvexPropertyPanel* m_propertyPanel = nullptr;
     CKorvexPageSetupChooser m_pageSetupChooser;
     std::unique_ptr<CKorvexSceneInput> m_input;
+    std::unique_ptr<CKorvexSceneItemMaker> m_maker;
 };

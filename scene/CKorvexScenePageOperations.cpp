@@ -2,13 +2,17 @@
 
 #include "core/CKorvexUndoCommandStack.h"
 #include "core/CKorvexUndoGroupCommand.h"
+#include "core/CKorvexUndoManager.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexDesignerText.h"
 #include "scene/CKorvexPropertyKeys.h"
+#include "scene/CKorvexPropertyPanel.h"
 #include "scene/CKorvexResizeHandles.h"
+#include "scene/CKorvexSceneInput.h"
 #include "undo/CKorvexUndoItemDeletedCommand.h"
 
 #include <QClipboard>
@@ -128,4 +132,28 @@ void CKorvexScenePageOperations::deleteSelection(CKorvexDesignerScene& scene)
     }
     scene.update();
     scene.showInPanel(nullptr);
+}
+
+bool CKorvexScenePageOperations::resetPage(CKorvexDesignerScene& scene, bool askForPageSize)
+{
+    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
+    CKorvexPageSetup setup = scene.pageSetup();
+    const bool accepted = !askForPageSize || (scene.m_pageSetupChooser && scene.m_pageSetupChooser(setup));
+    if (accepted) {
+        scene.m_input->cancelRubberBand();
+        scene.destroyAllItems();
+        scene.createScreen();
+        scene.m_currentItem = nullptr;
+        if (askForPageSize)
+            scene.applyPageSetup(setup);
+        scene.itemProperties(scene.m_screen);
+        scene.m_modified = false;
+        scene.showInPanel(scene.m_screen);
+        if (scene.m_propertyPanel)
+            scene.m_propertyPanel->setPendingChange(false);
+        scene.update();
+    }
+    // A cancelled dialog keeps the page but still starts a fresh history.
+    Korvex::CKorvexUndoManager::getInstance().ClearHistory();
+    return accepted;
 }

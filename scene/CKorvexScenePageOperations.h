@@ -6,7 +6,7 @@ class CKorvexDesignerScene;
 class QGraphicsItem;
 class QString;
 
-/// The scene's whole-page operations: stacking, clipboard, deletion.
+/// The scene's whole-page operations: stacking, clipboard, deletion, reset.
 class CKorvexScenePageOperations
 {
 public:
@@ -19,6 +19,8 @@ public:
     static bool pasteText(CKorvexDesignerScene& scene, const QString& text);
     static void paste(CKorvexDesignerScene& scene);
     static void deleteSelection(CKorvexDesignerScene& scene);
+    /// A new page, after asking for its size when told to; false when that was cancelled.
+    static bool resetPage(CKorvexDesignerScene& scene, bool askForPageSize);
 
 private:
     static QList<QGraphicsItem*> itemsToDelete(CKorvexDesignerScene& scene);
