@@ -69,6 +69,8 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
 
 DesignerMainWindow::~DesignerMainWindow()
 {
+    // The dock reports its hiding while the base class tears the widgets down.
+    disconnect(m_ui.propertyDockWidget, nullptr, this, nullptr);
     if (theWindow == this)
         theWindow = nullptr;
 }

@@ -174,7 +174,7 @@ bool CKorvexDictionary::ReadDictionaryFile(const QString& path, QWidget* parent)
                                    QStringLiteral("Unable to open dictionary file"));
         return false;
     }
-    const QByteArray text = file.read(maxFileBytes + 1);
+    const QByteArray text = file.read(qMin<qint64>(file.size(), maxFileBytes) + 1);
     if (file.error() != QFileDevice::NoError || text.size() > maxFileBytes) {
         CKorvexPrompt::information(parent, QStringLiteral("Open faild"),
                                    QStringLiteral("Unable to open dictionary file"));

@@ -160,7 +160,8 @@ void TestAction::handleSharesAndReleases()
         QCOMPARE(probe->RefCount(), 2);
         first = CKorvexAction();
         QCOMPARE(probe->RefCount(), 1);
-        moved = moved; // self-assignment keeps the action
+        CKorvexAction& alias = moved;
+        moved = alias; // self-assignment keeps the action
         QCOMPARE(g_aliveProbes, 1);
     }
     QCOMPARE(g_aliveProbes, 0);
