@@ -9,7 +9,7 @@
 #include "tools/CKorvexPrivateSettings.h"
 #include "tools/CKorvexTemplateBlocks.h"
 #include "tools/CKorvexTemplateInfo.h"
-#include "tools/CKorvexTemplateInspector.h"
+#include "tools/CKorvexTemplateChecker.h"
 #include "tools/CKorvexToolArguments.h"
 
 #include <QFile>
@@ -167,7 +167,7 @@ int CKorvexTemplateTool::validate(CKorvexDesignerScene& scene, bool readable)
     const QString textPath = scene.currentTemplatePath();
     if (!blocks.load(textPath))
         return Failed;
-    const CKorvexTemplateInspector inspector(blocks, QFileInfo(textPath).absolutePath());
+    const CKorvexTemplateChecker inspector(blocks, QFileInfo(textPath).absolutePath());
     const QStringList problems = inspector.problems();
     for (const QString& problem : problems)
         m_output << problem << '\n';

@@ -8,11 +8,11 @@
 /// Names what a template's records hold that the designer would drop, misread or not find:
 /// unknown keys, values that do not read, missing image files and dictionary keys, action texts
 /// that do not read, a second 3D area and repeated form text box names.
-class CKorvexTemplateInspector
+class CKorvexTemplateChecker
 {
 public:
     /// templateFolder is where bare image names are looked for (the folder of the text file).
-    CKorvexTemplateInspector(const CKorvexTemplateBlocks& blocks, const QString& templateFolder);
+    CKorvexTemplateChecker(const CKorvexTemplateBlocks& blocks, const QString& templateFolder);
 
     /// One "warning: " line per problem, records in file order.
     QStringList problems() const;

@@ -1,4 +1,4 @@
-#include "tools/CKorvexTemplateInspector.h"
+#include "tools/CKorvexTemplateChecker.h"
 
 #include "actions/CKorvexActionEnabled.h"
 #include "dictionary/CKorvexDictionary.h"
@@ -37,13 +37,13 @@ bool isPictureKind(const QString& type)
 
 } // namespace
 
-CKorvexTemplateInspector::CKorvexTemplateInspector(const CKorvexTemplateBlocks& blocks, const QString& templateFolder)
+CKorvexTemplateChecker::CKorvexTemplateChecker(const CKorvexTemplateBlocks& blocks, const QString& templateFolder)
     : m_blocks(blocks)
     , m_templateFolder(templateFolder)
 {
 }
 
-QStringList CKorvexTemplateInspector::problems() const
+QStringList CKorvexTemplateChecker::problems() const
 {
     QStringList found;
     for (const CKorvexTemplateBlocks::Record& entry : m_blocks.records()) {
@@ -58,7 +58,7 @@ QStringList CKorvexTemplateInspector::problems() const
     return found;
 }
 
-void CKorvexTemplateInspector::addLineProblems(const CKorvexTemplateBlocks::Record& entry, QStringList& found) const
+void CKorvexTemplateChecker::addLineProblems(const CKorvexTemplateBlocks::Record& entry, QStringList& found) const
 {
     QSet<QString> seen;
     for (const QString& line : entry.lines) {
@@ -82,7 +82,7 @@ void CKorvexTemplateInspector::addLineProblems(const CKorvexTemplateBlocks::Reco
     }
 }
 
-void CKorvexTemplateInspector::addImageProblems(const CKorvexTemplateBlocks::Record& entry, QStringList& found) const
+void CKorvexTemplateChecker::addImageProblems(const CKorvexTemplateBlocks::Record& entry, QStringList& found) const
 {
     const QString path = entry.record.value(P::Path).toString();
     if (path.trimmed().isEmpty())
@@ -91,7 +91,7 @@ void CKorvexTemplateInspector::addImageProblems(const CKorvexTemplateBlocks::Rec
         found << warning(entry, QStringLiteral("image file %1 is missing").arg(quoted(path)));
 }
 
-bool CKorvexTemplateInspector::usesDictionary(const CKorvexDesignerProperty& record) const
+bool CKorvexTemplateChecker::usesDictionary(const CKorvexDesignerProperty& record) const
 {
     const QString type = record.value(P::Type).toString();
     const QString dictionary = QStringLiteral("dictionary");
@@ -100,13 +100,13 @@ bool CKorvexTemplateInspector::usesDictionary(const CKorvexDesignerProperty& rec
     return usesDictionaryPicture(record);
 }
 
-bool CKorvexTemplateInspector::usesDictionaryPicture(const CKorvexDesignerProperty& record) const
+bool CKorvexTemplateChecker::usesDictionaryPicture(const CKorvexDesignerProperty& record) const
 {
     return isPictureKind(record.value(P::Type).toString())
            && record.value(P::ImageSourceType).toString() == QLatin1String("dictionary");
 }
 
-void CKorvexTemplateInspector::addDictionaryProblems(const CKorvexTemplateBlocks::Record& entry,
+void CKorvexTemplateChecker::addDictionaryProblems(const CKorvexTemplateBlocks::Record& entry,
                                                      QStringList& found) const
 {
     if (!usesDictionary(entry.record))
@@ -126,7 +126,7 @@ void CKorvexTemplateInspector::addDictionaryProblems(const CKorvexTemplateBlocks
                                     .arg(quoted(picture), quoted(key)));
 }
 
-void CKorvexTemplateInspector::addActionProblems(const CKorvexTemplateBlocks::Record& entry, QStringList& found) const
+void CKorvexTemplateChecker::addActionProblems(const CKorvexTemplateBlocks::Record& entry, QStringList& found) const
 {
     const QString text = entry.record.value(P::Action).toString();
     if (text.isEmpty())
@@ -137,7 +137,7 @@ void CKorvexTemplateInspector::addActionProblems(const CKorvexTemplateBlocks::Re
         found << warning(entry, QStringLiteral("action text does not read with version %1").arg(reader.ActionVersion()));
 }
 
-void CKorvexTemplateInspector::addPageProblems(QStringList& found) const
+void CKorvexTemplateChecker::addPageProblems(QStringList& found) const
 {
     const CKorvexTemplateBlocks::Record* firstArea = nullptr;
     QHash<QString, int> boxNames;
