@@ -89,4 +89,14 @@ inline QStringList blocksOf(const QByteArray& text)
     return blocks;
 }
 
+/// The "type" of every page item, bottom first.
+inline QStringList pageTypes(const CKorvexDesignerScene& scene)
+{
+    QStringList types;
+    const QList<QGraphicsItem*> items = scene.pageItems();
+    for (QGraphicsItem* item : items)
+        types.append(CKorvexDesignerItem::companionOf(item)->record().value(QStringLiteral("type")).toString());
+    return types;
+}
+
 } // namespace KorvexTemplateTest

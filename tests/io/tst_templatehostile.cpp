@@ -12,15 +12,6 @@ namespace {
 const QByteArray pageText = "Template file versoin 1.0\nkvx file version 11005\n"
                             "item begin\ntype:rect\nstart location:10 10\nwidth:20\nheight:20\nitem end\n";
 
-QStringList pageTypes(const CKorvexDesignerScene& scene)
-{
-    QStringList types;
-    const QList<QGraphicsItem*> items = scene.pageItems();
-    for (QGraphicsItem* item : items)
-        types.append(CKorvexDesignerItem::companionOf(item)->record().value(QStringLiteral("type")).toString());
-    return types;
-}
-
 } // namespace
 
 /// Opens damaged and malicious packages through the scene, inside a private temporary folder.
@@ -96,7 +87,7 @@ void TestTemplateHostile::hostileNamesStayInside()
                                      Entry{"page.ktf", pageText}}));
     CKorvexDesignerScene scene;
     QVERIFY(scene.readTemplate(archive()));
-    QCOMPARE(pageTypes(scene), QStringList{"rect"});
+    QCOMPARE(KorvexTemplateTest::pageTypes(scene), QStringList{"rect"});
     QCOMPARE(scene.temporaryFolders().size(), 1);
     const QString folder = scene.temporaryFolders().first();
     QCOMPARE(QFileInfo(folder).absolutePath(), temporary());

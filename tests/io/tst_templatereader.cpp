@@ -17,15 +17,6 @@ const QByteArray rectBlock = "item begin\ntype:rect\nstart location:10 20\nwidth
 const QByteArray lineBlock = "item begin\ntype:line\nstart location:1 2\nend location:50 2\nitem end\n";
 const QByteArray screenBlock = "item begin\ntype:screen\nwidth:320\nheight:240\ndpi:96\nitem end\n";
 
-QStringList pageTypes(const CKorvexDesignerScene& scene)
-{
-    QStringList types;
-    const QList<QGraphicsItem*> items = scene.pageItems();
-    for (QGraphicsItem* item : items)
-        types.append(CKorvexDesignerItem::companionOf(item)->record().value(QStringLiteral("type")).toString());
-    return types;
-}
-
 } // namespace
 
 class TestTemplateReader : public QObject
@@ -112,7 +103,7 @@ void TestTemplateReader::tolerances()
     CKorvexDesignerScene scene;
     const QString path = writeText(QStringLiteral("bare.ktf"), text);
     QCOMPARE(scene.readTemplate(path), read);
-    QCOMPARE(pageTypes(scene), types);
+    QCOMPARE(KorvexTemplateTest::pageTypes(scene), types);
     QCOMPARE(CKorvexDesignerContext::templateReadVersion(), std::optional<unsigned>(version));
     QCOMPARE(scene.currentTemplatePath(), path);
     QVERIFY(scene.temporaryFolders().isEmpty());
@@ -147,7 +138,7 @@ void TestTemplateReader::unreadableFileLeavesThePage()
     QVERIFY(add(scene, {"type:rect"}));
     QVERIFY(!scene.readTemplate(m_dir.filePath(QStringLiteral("missing.ktf"))));
     QVERIFY(!scene.readTemplate(m_dir.path()));
-    QCOMPARE(pageTypes(scene), QStringList{"rect"});
+    QCOMPARE(KorvexTemplateTest::pageTypes(scene), QStringList{"rect"});
     QCOMPARE(CKorvexDesignerContext::templateReadVersion(), std::optional<unsigned>(4242u));
 }
 
@@ -157,7 +148,7 @@ void TestTemplateReader::failureKeepsTheBlocksBefore()
     scene.setModified(true);
     const QByteArray text = "kvx file version 11005\n" + rectBlock + lineBlock + "item begin\nitem end\n" + rectBlock;
     QVERIFY(!scene.readTemplate(writeText(QStringLiteral("partial.ktf"), text)));
-    QCOMPARE(pageTypes(scene), (QStringList{"rect", "line"}));
+    QCOMPARE(KorvexTemplateTest::pageTypes(scene), (QStringList{"rect", "line"}));
     QVERIFY(scene.isModified());
 }
 
@@ -209,12 +200,12 @@ void TestTemplateReader::strayLinesInPasteAndInFile()
     CKorvexDesignerScene pasted;
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
     pasted.pasteSelectedItems();
-    QCOMPARE(pageTypes(pasted), QStringList{"rect"});
+    QCOMPARE(KorvexTemplateTest::pageTypes(pasted), QStringList{"rect"});
 
     CKorvexDesignerScene read;
     const QByteArray fileText = "  item begin\ntype:line\nitem end\nitem begin\ntype:rect\nitem end\n";
     QVERIFY(read.readTemplate(writeText(QStringLiteral("indented.ktf"), fileText)));
-    QCOMPARE(pageTypes(read), (QStringList{"line", "rect"}));
+    QCOMPARE(KorvexTemplateTest::pageTypes(read), (QStringList{"line", "rect"}));
 }
 
 void TestTemplateReader::packageTextFileIsChosenByName_data()
@@ -251,7 +242,7 @@ void TestTemplateReader::packageTextFileIsChosenByName()
     QVERIFY(KorvexZipTest::writeArchive(path, entries));
     CKorvexDesignerScene scene;
     QCOMPARE(scene.readTemplate(path), !types.isEmpty());
-    QCOMPARE(pageTypes(scene), types);
+    QCOMPARE(KorvexTemplateTest::pageTypes(scene), types);
     QCOMPARE(scene.temporaryFolders().size(), 1);
     QCOMPARE(scene.currentTemplatePath(), scene.temporaryFolders().first() + QLatin1Char('/') + chosen);
 }
