@@ -3,6 +3,7 @@
 #include "app/CKorvexCommandLine.h"
 #include "app/DesignerMainWindow.h"
 #include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexPictureFiles.h"
 #include "services/CKorvexLanguageService.h"
 #include "services/CKorvexProductInfo.h"
 
@@ -57,6 +58,8 @@ void CKorvexStartup::loadPreviewImage(const QString& path)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    if (!CKorvexPictureFiles::acceptableSize(reader.size()))
+        return;
     const QImage image = reader.read();
     if (!image.isNull())
         CKorvexDesignerContext::setPreview3DImage(image);

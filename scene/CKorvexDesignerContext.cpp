@@ -25,6 +25,17 @@ ContextValues& values()
     return instance;
 }
 
+// Snapping asks for the grid on every pointer movement of every dragged item; opening a settings
+// object each time costs more than the drag itself. One object sees what every other settings
+// object of the process writes at once. Never destroyed: it would outlive the framework's own
+// settings bookkeeping at exit.
+QSettings& designerSettings()
+{
+    static QSettings* settings =
+        new QSettings(CKorvexProductInfo::organizationName(), CKorvexProductInfo::applicationName());
+    return *settings;
+}
+
 } // namespace
 
 CKorvexDesignerScene* CKorvexDesignerContext::currentScene()
@@ -69,12 +80,11 @@ void CKorvexDesignerContext::setSnappingSuspended(bool suspended)
 
 int CKorvexDesignerContext::gridSize()
 {
-    const auto settings = CKorvexProductInfo::openSettings();
-    settings->beginGroup(QStringLiteral("Designer"));
-    if (!settings->value(QStringLiteral("SnappingCheckBox"), false).toBool())
+    const QSettings& settings = designerSettings();
+    if (!settings.value(QStringLiteral("Designer/SnappingCheckBox"), false).toBool())
         return 1;
-    if (settings->contains(QStringLiteral("GridSize")))
-        values().gridSize = settings->value(QStringLiteral("GridSize")).toInt();
+    if (settings.contains(QStringLiteral("Designer/GridSize")))
+        values().gridSize = settings.value(QStringLiteral("Designer/GridSize")).toInt();
     return values().gridSize;
 }
 

@@ -2,6 +2,7 @@
 
 #include "dictionary/CKorvexDictionary.h"
 #include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexPictureFiles.h"
 
 #include <QPainter>
 #include <cmath>
@@ -25,7 +26,7 @@ QString CKorvexDesignerImage::logoPath()
 
 CKorvexDesignerImage::CKorvexDesignerImage(QGraphicsItem* parent)
     : CKorvexDesignerRect(parent)
-    , m_fallbackPicture(logoPath())
+    , m_fallbackPicture(CKorvexPictureFiles::load(logoPath()))
 {
     setAspect(m_fallbackPicture.width(), m_fallbackPicture.height());
 }
@@ -99,9 +100,15 @@ void CKorvexDesignerImage::preparePictures()
 {
     const int w = wholeUnits(width());
     const int h = wholeUnits(height());
-    m_scaledFilePicture = QImage();
-    if (m_hasFilePicture && cacheableSize(w, h))
-        m_scaledFilePicture = m_filePicture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const bool scaledStillFits = m_scaledFrom == m_filePicture.cacheKey() && m_scaledFilePicture.size() == QSize(w, h);
+    if (!scaledStillFits) {
+        m_scaledFilePicture = QImage();
+        m_scaledFrom = 0;
+        if (m_hasFilePicture && cacheableSize(w, h)) {
+            m_scaledFilePicture = m_filePicture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaledFrom = m_filePicture.cacheKey();
+        }
+    }
     m_fittedPicture = QImage();
     if (m_imageSource == SourceDictionary && !m_dictionaryPicture.isNull())
         m_fittedPicture = fitDictionaryPicture();
@@ -192,7 +199,7 @@ void CKorvexDesignerImage::setDictionaryKey(const QString& key)
     m_dictionaryPicture = QImage();
     m_fittedPicture = QImage();
     if (!key.isEmpty() && CKorvexDictionary::HasDictionaryKey(key))
-        m_dictionaryPicture = QImage(CKorvexDictionary::DictionaryValue(key));
+        m_dictionaryPicture = CKorvexPictureFiles::load(CKorvexDictionary::DictionaryValue(key));
     if (!m_dictionaryPicture.isNull())
         preparePictures();
     repaint();
@@ -218,7 +225,7 @@ QString CKorvexDesignerImage::path() const
 void CKorvexDesignerImage::setPath(const QString& path)
 {
     m_path = path;
-    m_filePicture = path.trimmed().isEmpty() ? QImage() : QImage(path);
+    m_filePicture = CKorvexPictureFiles::load(path);
     m_hasFilePicture = !m_filePicture.isNull();
     preparePictures();
     repaint();

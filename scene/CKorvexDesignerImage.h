@@ -79,6 +79,7 @@ private:
     QString m_path;
     QImage m_filePicture;
     QImage m_scaledFilePicture;
+    qint64 m_scaledFrom = 0; // cache key of the file picture the scaled copy was made from
     QImage m_fittedPicture;
     QString m_url;
 };

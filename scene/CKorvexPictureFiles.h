@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+/// Decodes picture files for the page. A page shows the same few files on many items and reloads
+/// them after every undo, so decoded pictures are kept, keyed by file, and used again while the
+/// file holds the same bytes. Files whose header promises an absurd picture are refused before
+/// anything is decoded.
+class CKorvexPictureFiles
+{
+public:
+    /// Pictures beyond this many pixels, or wider or higher than the painter can draw, are refused.
+    static constexpr qint64 maximumPixels = 100'000'000;
+    static constexpr int maximumSide = 32767;
+    /// Decoded pictures and their files kept, in bytes; the least recently used go first.
+    static constexpr qint64 keptBytes = 256LL * 1024 * 1024;
+    /// Larger files are decoded straight from disk each time and not kept.
+    static constexpr qint64 largestKeptFile = 64LL * 1024 * 1024;
+
+    /// The picture in the file, or a null picture when the file is missing, is no picture or is
+    /// too large.
+    static QImage load(const QString& path);
+    /// False for a size beyond the limits above; an invalid size (not known before decoding) passes.
+    static bool acceptableSize(const QSize& size);
+    /// Forgets every kept picture.
+    static void clear();
+};
