@@ -328,7 +328,13 @@ double CKorvexDesignerRect::aspectHeight() const
 
 bool CKorvexDesignerRect::isHandle() const
 {
-    return data(0).toInt() == HandleMarker;
+    return m_isHandle;
+}
+
+void CKorvexDesignerRect::markAsHandle()
+{
+    setData(0, HandleMarker);
+    m_isHandle = true;
 }
 
 void CKorvexDesignerRect::repaint()

@@ -69,6 +69,8 @@ public:
     void refreshGeometry();
 
 protected:
+    /// Marks this rectangle as a selection handle (data slot 0), for good.
+    void markAsHandle();
     /// Sets both sides at once, telling the framework first.
     void setSize(double w, double h);
     /// Called after the size changed.
@@ -91,6 +93,8 @@ private:
     double m_aspectHeight = 1.0;
     double m_width = 100.0;
     double m_height = 100.0;
+    // Asked on every bounding-rectangle query; the data slot is a slow lookup.
+    bool m_isHandle = false;
     QPen m_pen{QColor(0, 0, 0), 1};
     QBrush m_brush{QColor(255, 255, 255), Qt::SolidPattern};
     bool m_resizing = false;

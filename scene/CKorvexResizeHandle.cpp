@@ -6,7 +6,7 @@ CKorvexResizeHandle::CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int in
     : m_handleSet(handleSet)
     , m_index(index)
 {
-    setData(0, HandleMarker);
+    markAsHandle();
     setData(2, QVariant::fromValue(handleSet));
     setRect(0, 0, side, side);
     setActive(false);
