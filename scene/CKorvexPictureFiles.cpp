@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCache>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -10,9 +11,27 @@ namespace {
 
 struct KeptPicture
 {
+    QDateTime modified;
+    qint64 fileSize = 0;
+    // The file's time was well before it was read, so a later rewrite shows as a newer time.
+    bool settled = false;
     QByteArray fileBytes;
     QImage picture;
 };
+
+// A file read within this long after its last write may be rewritten within the same time
+// stamp. Times in whole seconds betray a file system that keeps no finer ones (up to two
+// seconds apart); other file systems stamp within a clock tick.
+constexpr qint64 coarseSettlingMilliseconds = 2000;
+constexpr qint64 fineSettlingMilliseconds = 100;
+
+bool settledAt(const QDateTime& modified, const QDateTime& readAt)
+{
+    if (!modified.isValid())
+        return false;
+    const bool coarse = modified.time().msec() == 0;
+    return modified.msecsTo(readAt) > (coarse ? coarseSettlingMilliseconds : fineSettlingMilliseconds);
+}
 
 // QCache counts in whole units; kibibytes keep small pictures from costing nothing.
 QCache<QString, KeptPicture>& keptPictures()
@@ -50,21 +69,29 @@ QImage CKorvexPictureFiles::load(const QString& path)
 {
     if (path.trimmed().isEmpty())
         return QImage();
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QImage();
+    const QString key = path.startsWith(QLatin1Char(':')) ? path : info.absoluteFilePath();
+    const QDateTime modified = info.lastModified();
+    KeptPicture* kept = keptPictures().object(key);
+    if (kept && kept->settled && kept->modified == modified && kept->fileSize == info.size())
+        return kept->picture;
+
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return QImage();
     if (file.size() > largestKeptFile) {
         file.close();
         QImageReader reader(path);
         return decode(reader);
     }
-    // Comparing the bytes costs far less than decoding them, and a file rewritten within the
-    // same clock tick is still seen as changed.
+    const QDateTime readAt = QDateTime::currentDateTime();
     const QByteArray bytes = file.readAll();
-    const QString key = path.startsWith(QLatin1Char(':')) ? path : QFileInfo(path).absoluteFilePath();
-    if (const KeptPicture* kept = keptPictures().object(key)) {
-        if (kept->fileBytes == bytes)
-            return kept->picture;
+    // Comparing the bytes costs far less than decoding them.
+    if (kept && kept->fileBytes == bytes) {
+        *kept = KeptPicture{modified, bytes.size(), settledAt(modified, readAt), bytes, kept->picture};
+        return kept->picture;
     }
     const QImage picture = decodeBytes(bytes, path);
     if (picture.isNull()) {
@@ -72,7 +99,8 @@ QImage CKorvexPictureFiles::load(const QString& path)
         return picture;
     }
     const int cost = int(qMax<qint64>(1, (picture.sizeInBytes() + bytes.size()) / 1024));
-    keptPictures().insert(key, new KeptPicture{bytes, picture}, cost);
+    keptPictures().insert(key, new KeptPicture{modified, bytes.size(), settledAt(modified, readAt), bytes, picture},
+                          cost);
     return picture;
 }
 

@@ -5,8 +5,9 @@
 
 /// Decodes picture files for the page. A page shows the same few files on many items and reloads
 /// them after every undo, so decoded pictures are kept, keyed by file, and used again while the
-/// file holds the same bytes. Files whose header promises an absurd picture are refused before
-/// anything is decoded.
+/// file is unchanged: same time and size when it was written well before it was read, else the
+/// same bytes. Files whose header promises an absurd picture are refused before anything is
+/// decoded.
 class CKorvexPictureFiles
 {
 public:

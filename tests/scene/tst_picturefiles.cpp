@@ -2,6 +2,7 @@
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexPictureFiles.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -58,6 +59,7 @@ private slots:
     void refused();
     void unchangedFileIsDecodedOnce();
     void rewrittenFileIsDecodedAgain();
+    void settledFileIsKnownByTimeAndSize();
     void removedFileGivesNoPicture();
     void pictureUnderAWrongSuffixLoads();
     void imageItemsShareOnePicture();
@@ -163,6 +165,30 @@ void TestPictureFiles::rewrittenFileIsDecodedAgain()
     const QImage blue = CKorvexPictureFiles::load(path);
     QCOMPARE(blue.pixelColor(0, 0), QColor(Qt::blue));
     QCOMPARE(red.pixelColor(0, 0), QColor(Qt::red));
+}
+
+void TestPictureFiles::settledFileIsKnownByTimeAndSize()
+{
+    const QString path = writePicture(QStringLiteral("settled.png"), Qt::red);
+    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    auto setTime = [&path](const QDateTime& time) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    QVERIFY(setTime(anHourAgo));
+    const QImage red = CKorvexPictureFiles::load(path);
+    QCOMPARE(red.pixelColor(0, 0), QColor(Qt::red));
+
+    // Rewritten: a newer time, so it is read again.
+    QCOMPARE(writePicture(QStringLiteral("settled.png"), Qt::blue), path);
+    QCOMPARE(CKorvexPictureFiles::load(path).pixelColor(0, 0), QColor(Qt::blue));
+
+    // Time and size alone decide once the file is settled: not even read.
+    QVERIFY(setTime(anHourAgo));
+    const QImage blue = CKorvexPictureFiles::load(path);
+    QCOMPARE(writePicture(QStringLiteral("settled.png"), Qt::green), path);
+    QVERIFY(setTime(anHourAgo));
+    QCOMPARE(CKorvexPictureFiles::load(path).cacheKey(), blue.cacheKey());
 }
 
 void TestPictureFiles::removedFileGivesNoPicture()
