@@ -126,6 +126,8 @@ private:
     void setZoom(const QString& entry);
     void showPlainScene(int count);
     bool pressPoint(QGraphicsView* view, bool designer, QPoint& at) const;
+    /// Shows the page of count items with every item selected; at := a point that drags them.
+    bool selectWholePage(int count, QPoint& at);
     void moveOnce(QGraphicsView* view, QPoint& at, int& direction, bool withPress);
 
     std::unique_ptr<DesignerMainWindow> m_window;
@@ -395,6 +397,15 @@ void BenchDesigner::repaintFloor()
     setZoom(QStringLiteral("100%"));
 }
 
+bool BenchDesigner::selectWholePage(int count, QPoint& at)
+{
+    showPage(count);
+    const auto items = m_scene->pageItems();
+    for (QGraphicsItem* item : items)
+        m_scene->selectItem(item, true);
+    return pressPoint(m_view, true, at);
+}
+
 void BenchDesigner::moveEvent_data()
 {
     save_data();
@@ -405,12 +416,8 @@ void BenchDesigner::moveEvent()
     if (skippedWarmup())
         return;
     QFETCH(int, count);
-    showPage(count);
-    const auto items = m_scene->pageItems();
-    for (QGraphicsItem* item : items)
-        m_scene->selectItem(item, true);
     QPoint at;
-    QVERIFY(pressPoint(m_view, true, at));
+    QVERIFY(selectWholePage(count, at));
     QGraphicsItem* target = m_view->itemAt(at);
     const QPointF before = target->scenePos();
     sendMouse(m_view->viewport(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
@@ -457,12 +464,8 @@ void BenchDesigner::moveDrag()
     if (skippedWarmup())
         return;
     QFETCH(int, count);
-    showPage(count);
-    const auto items = m_scene->pageItems();
-    for (QGraphicsItem* item : items)
-        m_scene->selectItem(item, true);
     QPoint at;
-    QVERIFY(pressPoint(m_view, true, at));
+    QVERIFY(selectWholePage(count, at));
     const int steps = CKorvexUndoManager::getInstance().UndoCount();
     int direction = 1;
     QBENCHMARK {
