@@ -22,6 +22,19 @@ const QString entriesGroup = QStringLiteral("DrolvanDictionary");
 const QChar encodedMark = QLatin1Char('%');
 // A dictionary is a short table of texts; a larger file is not one.
 constexpr qint64 maxFileBytes = qint64(64) << 20;
+const QByteArray byteOrderMark("\xEF\xBB\xBF");
+
+// QString::fromUtf8 drops a leading byte-order mark; here every mark is text.
+QString utf8KeepingMarks(const QByteArray& bytes)
+{
+    QString marks;
+    int at = 0;
+    while (bytes.indexOf(byteOrderMark, at) == at) {
+        marks += QChar(0xFEFF);
+        at += byteOrderMark.size();
+    }
+    return marks + QString::fromUtf8(bytes.constData() + at, bytes.size() - at);
+}
 
 void writeEntries(QSettings& settings, const CKorvexDictionary::DictionaryMap& dictionary)
 {
@@ -205,15 +218,17 @@ QByteArray CKorvexDictionary::dictionaryText(const DictionaryMap& dictionary)
         text += singleLine(entry.key()) + QLatin1Char('\n');
         text += singleLine(entry.value()) + QLatin1Char('\n');
     }
-    return text.toUtf8();
+    const QByteArray bytes = text.toUtf8();
+    // A first key that starts with U+FEFF would be read as a byte-order mark and lost; a mark in
+    // front is what reading drops instead.
+    return bytes.startsWith(byteOrderMark) ? byteOrderMark + bytes : bytes;
 }
 
 CKorvexDictionary::DictionaryMap CKorvexDictionary::parseDictionaryText(const QByteArray& text)
 {
     // Editors add a byte-order mark that the format does not have.
-    const QByteArray bom("\xEF\xBB\xBF");
-    const QByteArray body = text.startsWith(bom) ? text.mid(bom.size()) : text;
-    const QStringList lines = QString::fromUtf8(body).split(QLatin1Char('\n'));
+    const QByteArray body = text.startsWith(byteOrderMark) ? text.mid(byteOrderMark.size()) : text;
+    const QStringList lines = utf8KeepingMarks(body).split(QLatin1Char('\n'));
     DictionaryMap dictionary;
     for (int index = 0; index + 1 < lines.size(); index += 2)
         dictionary.insert(fromQString(lines.at(index)), fromQString(lines.at(index + 1)));

@@ -75,6 +75,7 @@ private slots:
     void fileTextIsRead();
     void fileIsWrittenByteForByte();
     void fileRoundTrip();
+    void firstKeyStartingWithByteOrderMarkSurvives();
     void importReplacesTheWholeDictionary();
     void unreadableFileIsReported();
     void unwritableTargetIsReported_data();
@@ -167,6 +168,9 @@ void TestDictionary::keysRoundTripThroughSettings_data()
     QTest::newRow("ini syntax") << ";=#[]\"," << "a, b";
     QTest::newRow("at sign value") << "at" << "@Variant(x)";
     QTest::newRow("line feed value") << "lf" << "one\ntwo";
+    QTest::newRow("leading U+FEFF") << QString(QChar(0xFEFF)) + "k" << "v";
+    QTest::newRow("leading U+FEFF then control") << QString(QChar(0xFEFF)) + "\x14k" << "v";
+    QTest::newRow("value with leading U+FEFF") << "k" << QString(QChar(0xFEFF)) + "v";
 }
 
 void TestDictionary::keysRoundTripThroughSettings()
@@ -238,6 +242,23 @@ void TestDictionary::fileRoundTrip()
     const QByteArray first = fileBytes(path);
     QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, CKorvexDictionary::LoadDictionary()));
     QCOMPARE(fileBytes(path), first);
+}
+
+void TestDictionary::firstKeyStartingWithByteOrderMarkSurvives()
+{
+    const QString marked = QString(QChar(0xFEFF)) + QStringLiteral("k");
+    const Map map = mapOf({{marked, "v"}, {QString(QChar(0xFFFD)), "w"}});
+    const QString path = m_dir.filePath(QStringLiteral("marked.df"));
+    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, map));
+    QCOMPARE(fileBytes(path), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFk\nv\n\xEF\xBF\xBD\nw\n"));
+    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
+    QCOMPARE(CKorvexDictionary::LoadDictionary(), map);
+    // Only a leading mark is doubled: later keys keep theirs as written.
+    const Map later = mapOf({{"a", "1"}, {marked, "2"}});
+    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, later));
+    QCOMPARE(fileBytes(path), QByteArray("a\n1\n\xEF\xBB\xBFk\n2\n"));
+    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
+    QCOMPARE(CKorvexDictionary::LoadDictionary(), later);
 }
 
 void TestDictionary::importReplacesTheWholeDictionary()
