@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 
 namespace Korvex {
 
@@ -28,12 +29,12 @@ QString toQt(const std::u16string& text)
 } // namespace
 
 CKorvexString::CKorvexString(const char* text)
-    : m_text(text ? fromQt(QString::fromUtf8(text)) : std::u16string())
+    : m_text(text ? fromQt(textFromUtf8(text, static_cast<int>(std::strlen(text)))) : std::u16string())
 {
 }
 
 CKorvexString::CKorvexString(const std::string& text)
-    : m_text(fromQt(QString::fromUtf8(text.data(), static_cast<int>(text.size()))))
+    : m_text(fromQt(textFromUtf8(text.data(), static_cast<int>(text.size()))))
 {
 }
 
@@ -256,6 +257,19 @@ QString toQString(const CKorvexString& text)
 CKorvexString fromQString(const QString& text)
 {
     return CKorvexString(fromQt(text));
+}
+
+QString textFromUtf8(const char* data, int size)
+{
+    static constexpr char mark[] = "\xEF\xBB\xBF";
+    constexpr int markSize = 3;
+    QString marks;
+    int at = 0;
+    while (size - at >= markSize && std::memcmp(data + at, mark, markSize) == 0) {
+        marks += QChar(0xFEFF);
+        at += markSize;
+    }
+    return marks + QString::fromUtf8(data + at, size - at);
 }
 
 } // namespace Korvex

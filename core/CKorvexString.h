@@ -82,5 +82,8 @@ CKorvexString operator+(CKorvexString a, char16_t ch);
 /// The one crossing between the framework's string and the core's, as UTF-16 text.
 QString toQString(const CKorvexString& text);
 CKorvexString fromQString(const QString& text);
+/// UTF-8 bytes as text, a leading U+FEFF included: QString::fromUtf8 would drop it as a
+/// byte-order mark.
+QString textFromUtf8(const char* data, int size);
 
 } // namespace Korvex

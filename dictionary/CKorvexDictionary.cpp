@@ -24,16 +24,9 @@ const QChar encodedMark = QLatin1Char('%');
 constexpr qint64 maxFileBytes = qint64(64) << 20;
 const QByteArray byteOrderMark("\xEF\xBB\xBF");
 
-// QString::fromUtf8 drops a leading byte-order mark; here every mark is text.
-QString utf8KeepingMarks(const QByteArray& bytes)
+QString textOf(const QByteArray& utf8)
 {
-    QString marks;
-    int at = 0;
-    while (bytes.indexOf(byteOrderMark, at) == at) {
-        marks += QChar(0xFEFF);
-        at += byteOrderMark.size();
-    }
-    return marks + QString::fromUtf8(bytes.constData() + at, bytes.size() - at);
+    return Korvex::textFromUtf8(utf8.constData(), utf8.size());
 }
 
 void writeEntries(QSettings& settings, const CKorvexDictionary::DictionaryMap& dictionary)
@@ -228,7 +221,7 @@ CKorvexDictionary::DictionaryMap CKorvexDictionary::parseDictionaryText(const QB
 {
     // Editors add a byte-order mark that the format does not have.
     const QByteArray body = text.startsWith(byteOrderMark) ? text.mid(byteOrderMark.size()) : text;
-    const QStringList lines = utf8KeepingMarks(body).split(QLatin1Char('\n'));
+    const QStringList lines = textOf(body).split(QLatin1Char('\n'));
     DictionaryMap dictionary;
     for (int index = 0; index + 1 < lines.size(); index += 2)
         dictionary.insert(fromQString(lines.at(index)), fromQString(lines.at(index + 1)));
@@ -253,5 +246,5 @@ CKorvexString CKorvexDictionary::dictionaryKey(const QString& settingsKey)
 {
     if (!settingsKey.startsWith(encodedMark))
         return fromQString(settingsKey);
-    return fromQString(QUrl::fromPercentEncoding(settingsKey.mid(1).toLatin1()));
+    return fromQString(textOf(QByteArray::fromPercentEncoding(settingsKey.mid(1).toLatin1())));
 }

@@ -1,5 +1,7 @@
 #include "io/CKorvexEntryName.h"
 
+#include "core/CKorvexString.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,7 +18,7 @@ QStringList CKorvexEntryName::safeComponents(const QByteArray& rawName)
 {
     if (rawName.isEmpty() || rawName.contains('\0'))
         return {};
-    QString name = QString::fromUtf8(rawName);
+    QString name = Korvex::textFromUtf8(rawName.constData(), rawName.size());
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (name.startsWith(QLatin1Char('/')) || hasDrivePrefix(name))
         return {};

@@ -15,6 +15,8 @@ private slots:
     void constructionFromEveryForm();
     void qtRoundTripKeepsEveryCodeUnit();
     void narrowAndWideCasts();
+    void utf8KeepsLeadingMarks_data();
+    void utf8KeepsLeadingMarks();
     void findAndEnds_data();
     void findAndEnds();
     void replace_data();
@@ -70,6 +72,30 @@ void TestString::narrowAndWideCasts()
     QCOMPARE(static_cast<std::string>(text), std::string("caf\xc3\xa9"));
     QCOMPARE(static_cast<std::wstring>(text), std::wstring(L"caf\u00e9"));
     QCOMPARE(toQString(CKorvexString("bad\xff")), QStringLiteral("bad\ufffd"));
+}
+
+void TestString::utf8KeepsLeadingMarks_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QString>("text");
+    const QString mark(QChar(0xFEFF));
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("plain") << QByteArray("a\xC3\xA9") << QString::fromUtf8("a\xC3\xA9");
+    QTest::newRow("one mark") << QByteArray("\xEF\xBB\xBF" "k") << mark + "k";
+    QTest::newRow("two marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "k") << mark + mark + "k";
+    QTest::newRow("mark alone") << QByteArray("\xEF\xBB\xBF") << mark;
+    QTest::newRow("mark inside") << QByteArray("a\xEF\xBB\xBF") << "a" + mark;
+    QTest::newRow("cut mark") << QByteArray("\xEF\xBB") << QString::fromUtf8("\xEF\xBB");
+    QTest::newRow("invalid after mark") << QByteArray("\xEF\xBB\xBF\xFF") << mark + QChar(0xFFFD);
+}
+
+void TestString::utf8KeepsLeadingMarks()
+{
+    QFETCH(QByteArray, utf8);
+    QFETCH(QString, text);
+    QCOMPARE(Korvex::textFromUtf8(utf8.constData(), utf8.size()), text);
+    QCOMPARE(Korvex::toQString(Korvex::CKorvexString(utf8.toStdString())), text);
+    QCOMPARE(Korvex::toQString(Korvex::CKorvexString(utf8.constData())), text);
 }
 
 void TestString::findAndEnds_data()

@@ -171,6 +171,7 @@ void TestDictionary::keysRoundTripThroughSettings_data()
     QTest::newRow("leading U+FEFF") << QString(QChar(0xFEFF)) + "k" << "v";
     QTest::newRow("leading U+FEFF then control") << QString(QChar(0xFEFF)) + "\x14k" << "v";
     QTest::newRow("value with leading U+FEFF") << "k" << QString(QChar(0xFEFF)) + "v";
+    QTest::newRow("encoded key with leading U+FEFF") << QString(QChar(0xFEFF)) + "a/b" << "v";
 }
 
 void TestDictionary::keysRoundTripThroughSettings()
