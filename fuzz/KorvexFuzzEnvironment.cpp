@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -83,6 +84,17 @@ void KorvexFuzzEnvironment::makeApplication()
 QString KorvexFuzzEnvironment::tempPath() const
 {
     return m_root + QStringLiteral("/tmp");
+}
+
+QString KorvexFuzzEnvironment::writeInput(const char* target, const QString& name, const uint8_t* data,
+                                          size_t size) const
+{
+    const QString path = tempPath() + QLatin1Char('/') + name;
+    const QByteArray bytes = korvexFuzzBytes(data, size);
+    QFile file(path);
+    KORVEX_FUZZ_CHECK(target, file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
+                      path);
+    return path;
 }
 
 QByteArray korvexFuzzBytes(const uint8_t* data, size_t size)

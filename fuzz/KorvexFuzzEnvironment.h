@@ -18,6 +18,8 @@ public:
 
     /// The private temporary folder; QDir::tempPath() names it too.
     QString tempPath() const;
+    /// Writes the input into the temporary folder under the name; the path, or a failed check.
+    QString writeInput(const char* target, const QString& name, const uint8_t* data, size_t size) const;
 
 private:
     KorvexFuzzEnvironment();

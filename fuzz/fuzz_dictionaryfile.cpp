@@ -33,12 +33,6 @@ QString describe(const CKorvexDictionary::DictionaryMap& dictionary)
     return text;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -57,9 +51,8 @@ void checkExport(const QString& path, const CKorvexDictionary::DictionaryMap& st
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString path = KorvexFuzzEnvironment::instance().tempPath() + QStringLiteral("/input.df");
+    const QString path = KorvexFuzzEnvironment::instance().writeInput(target, QStringLiteral("input.df"), data, size);
     const QByteArray bytes = korvexFuzzBytes(data, size);
-    KORVEX_FUZZ_CHECK(target, writeFile(path, bytes), path);
     KORVEX_FUZZ_CHECK(target, CKorvexDictionary::ReadDictionaryFile(path), path);
     const CKorvexDictionary::DictionaryMap expected = CKorvexDictionary::parseDictionaryText(bytes);
     const CKorvexDictionary::DictionaryMap stored = CKorvexDictionary::LoadDictionary();

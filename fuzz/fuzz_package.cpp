@@ -52,11 +52,7 @@ void checkExtracted(const QString& temp, const QString& input, const QString& fo
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString temp = KorvexFuzzEnvironment::instance().tempPath();
-    const QString input = temp + QStringLiteral("/input.ktf");
-    QFile file(input);
-    KORVEX_FUZZ_CHECK(target, file.open(QIODevice::WriteOnly | QIODevice::Truncate), input);
-    file.write(korvexFuzzBytes(data, size));
-    file.close();
+    const QString input = KorvexFuzzEnvironment::instance().writeInput(target, QStringLiteral("input.ktf"), data, size);
 
     const QString folder = CKorvexPackage::extractPackage(input);
     checkExtracted(temp, input, folder);

@@ -43,11 +43,7 @@ void readTemplate(const QString& path)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString temp = KorvexFuzzEnvironment::instance().tempPath();
-    const QString input = temp + QStringLiteral("/page.ktf");
-    QFile file(input);
-    KORVEX_FUZZ_CHECK(target, file.open(QIODevice::WriteOnly | QIODevice::Truncate), input);
-    file.write(korvexFuzzBytes(data, size));
-    file.close();
+    const QString input = KorvexFuzzEnvironment::instance().writeInput(target, QStringLiteral("page.ktf"), data, size);
 
     readTemplate(input);
     const QStringList left = QDir(temp).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
