@@ -2,7 +2,7 @@
 
 #include "app/CKorvexCommandLine.h"
 #include "app/DesignerMainWindow.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexPictureFiles.h"
 #include "services/CKorvexLanguageService.h"
 #include "services/CKorvexProductInfo.h"
@@ -35,7 +35,7 @@ void CKorvexStartup::applyCommandLine(DesignerMainWindow& window, const CKorvexC
     if (commandLine.alwaysOnTop())
         window.setWindowFlags(window.windowFlags() | Qt::WindowStaysOnTopHint);
     if (commandLine.hasPreviewImage())
-        loadPreviewImage(commandLine.previewImagePath());
+        loadPreviewImage(*window.scene(), commandLine.previewImagePath());
 
     switch (commandLine.start()) {
     case CKorvexCommandLine::Start::OpenTemplate:
@@ -54,7 +54,7 @@ void CKorvexStartup::applyCommandLine(DesignerMainWindow& window, const CKorvexC
     }
 }
 
-void CKorvexStartup::loadPreviewImage(const QString& path)
+void CKorvexStartup::loadPreviewImage(CKorvexDesignerScene& scene, const QString& path)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -62,5 +62,5 @@ void CKorvexStartup::loadPreviewImage(const QString& path)
         return;
     const QImage image = reader.read();
     if (!image.isNull())
-        CKorvexDesignerContext::setPreview3DImage(image);
+        scene.context().setPreview3DImage(image);
 }

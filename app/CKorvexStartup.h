@@ -1,6 +1,7 @@
 #pragma once
 
 class CKorvexCommandLine;
+class CKorvexDesignerScene;
 class DesignerMainWindow;
 class QString;
 
@@ -17,5 +18,5 @@ public:
     /// Opens the template the command line names, or shows the window and starts a new document.
     static void applyCommandLine(DesignerMainWindow& window, const CKorvexCommandLine& commandLine);
     /// Loads the 3D area's preview picture; a file that cannot be read leaves it empty.
-    static void loadPreviewImage(const QString& path);
+    static void loadPreviewImage(CKorvexDesignerScene& scene, const QString& path);
 };

@@ -30,8 +30,6 @@
 
 namespace {
 
-DesignerMainWindow* theWindow = nullptr;
-
 const QString designerGroup = QStringLiteral("Designer");
 
 const QString viewStyleSheet = QStringLiteral(
@@ -44,7 +42,6 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     m_ui.setupUi(this);
-    theWindow = this;
     m_scene = new CKorvexDesignerScene(this);
     m_scene->setPageSetupChooser([this](CKorvexPageSetup& setup) { return CKorvexPageSizePrompt::choose(this, setup); });
     m_document = std::make_unique<CKorvexDocumentCommands>(*this);
@@ -71,13 +68,6 @@ DesignerMainWindow::~DesignerMainWindow()
 {
     // The dock reports its hiding while the base class tears the widgets down.
     disconnect(m_ui.propertyDockWidget, nullptr, this, nullptr);
-    if (theWindow == this)
-        theWindow = nullptr;
-}
-
-DesignerMainWindow* DesignerMainWindow::instance()
-{
-    return theWindow;
 }
 
 void DesignerMainWindow::createView()
@@ -280,7 +270,7 @@ void DesignerMainWindow::onPageSize()
     screen->setHeight(setup.height);
     m_scene->rescaleItems(setup.width / oldWidth, setup.height / oldHeight);
     zoomToFit();
-    auto* group = Korvex::CKorvexUndoGroupCommand::Create(nullptr);
+    auto* group = Korvex::CKorvexUndoGroupCommand::Create(m_scene->undoManager());
     CKorvexUndPageSizeChangedCommand::Create(m_scene, oldWidth, oldHeight, setup.width, setup.height, group);
     m_scene->endState(group);
 }
@@ -410,7 +400,7 @@ void DesignerMainWindow::onZoomBoxChanged(int index)
         return;
     CKorvexZoomController::rescale(*m_view, m_zoomPercent, percent);
     m_zoomPercent = percent;
-    CKorvexDesignerContext::setZoomCompensation(CKorvexDesignerContext::zoomCompensationForPercent(percent));
+    m_scene->context().setZoomCompensation(CKorvexDesignerContext::zoomCompensationForPercent(percent));
     m_scene->updateHandleSizes();
     CKorvexZoomController::applyRenderHints(*m_view, percent);
 }

@@ -20,9 +20,6 @@ public:
     explicit DesignerMainWindow(QWidget* parent = nullptr);
     ~DesignerMainWindow() override;
 
-    /// The window of the process; null before it is made and after it is gone.
-    static DesignerMainWindow* instance();
-
     /// Restores the remembered folders and the window geometry from the "Designer" settings.
     void readSettings();
     /// Writes the remembered folders and the window geometry to the "Designer" settings.

@@ -1,6 +1,6 @@
 #include "bench/KorvexBenchPage.h"
 
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 
 #include <QDir>
 #include <QFileInfo>

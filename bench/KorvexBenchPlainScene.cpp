@@ -1,7 +1,7 @@
 #include "bench/KorvexBenchPlainScene.h"
 
-#include "scene/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPropertyValue.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyValue.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsTextItem>

@@ -14,11 +14,11 @@ CKorvexUndoCommand::~CKorvexUndoCommand() = default;
 
 bool CKorvexUndoCommand::Store(std::unique_ptr<CKorvexUndoCommand> command, CKorvexUndoGroupCommand* group)
 {
-    CKorvexUndoManager& manager = CKorvexUndoManager::getInstance();
+    CKorvexUndoManager& manager = group ? group->Manager() : CKorvexUndoManager::getInstance();
     if (!command || manager.IsBusy())
         return false;
     if (!group)
-        group = CKorvexUndoGroupCommand::Create(nullptr);
+        group = CKorvexUndoGroupCommand::Create(manager);
     if (!command->m_alreadyDone)
         command->Redo();
     group->append(std::move(command));

@@ -11,12 +11,22 @@ CKorvexUndoCommandStack::CKorvexUndoCommandStack(CKorvexUndoGroupCommand* group)
 
 CKorvexUndoCommandStack* CKorvexUndoCommandStack::Create()
 {
-    return CKorvexUndoManager::getInstance().openStack();
+    return Create(CKorvexUndoManager::getInstance());
+}
+
+CKorvexUndoCommandStack* CKorvexUndoCommandStack::Create(CKorvexUndoManager& manager)
+{
+    return manager.openStack();
 }
 
 void CKorvexUndoCommandStack::Close(bool keep)
 {
-    CKorvexUndoManager::getInstance().closeStack(keep);
+    Close(CKorvexUndoManager::getInstance(), keep);
+}
+
+void CKorvexUndoCommandStack::Close(CKorvexUndoManager& manager, bool keep)
+{
+    manager.closeStack(keep);
 }
 
 } // namespace Korvex

@@ -4,9 +4,10 @@
 
 namespace Korvex {
 
-CKorvexUndoGroupCommand::CKorvexUndoGroupCommand(CKorvexUndoGroupCommand* parent)
+CKorvexUndoGroupCommand::CKorvexUndoGroupCommand(CKorvexUndoGroupCommand* parent, CKorvexUndoManager& manager)
     : CKorvexUndoCommand(true)
     , m_parent(parent)
+    , m_manager(&manager)
 {
 }
 
@@ -14,12 +15,19 @@ CKorvexUndoGroupCommand::~CKorvexUndoGroupCommand() = default;
 
 CKorvexUndoGroupCommand* CKorvexUndoGroupCommand::Create(CKorvexUndoGroupCommand* parent)
 {
-    std::unique_ptr<CKorvexUndoGroupCommand> group(new CKorvexUndoGroupCommand(parent));
+    if (!parent)
+        return Create(CKorvexUndoManager::getInstance());
+    std::unique_ptr<CKorvexUndoGroupCommand> group(new CKorvexUndoGroupCommand(parent, *parent->m_manager));
     CKorvexUndoGroupCommand* created = group.get();
-    if (parent)
-        parent->m_children.push_back(std::move(group));
-    else
-        CKorvexUndoManager::getInstance().adoptPending(std::move(group));
+    parent->m_children.push_back(std::move(group));
+    return created;
+}
+
+CKorvexUndoGroupCommand* CKorvexUndoGroupCommand::Create(CKorvexUndoManager& manager)
+{
+    std::unique_ptr<CKorvexUndoGroupCommand> group(new CKorvexUndoGroupCommand(nullptr, manager));
+    CKorvexUndoGroupCommand* created = group.get();
+    manager.adoptPending(std::move(group));
     return created;
 }
 
@@ -47,7 +55,7 @@ void CKorvexUndoGroupCommand::append(std::unique_ptr<CKorvexUndoCommand> command
 {
     m_children.push_back(std::move(command));
     if (markHasCommands())
-        CKorvexUndoManager::getInstance().rootFilled(root());
+        m_manager->rootFilled(root());
 }
 
 bool CKorvexUndoGroupCommand::markHasCommands()

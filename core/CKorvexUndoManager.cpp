@@ -122,7 +122,7 @@ CKorvexUndoCommandStack* CKorvexUndoManager::openStack()
     if (m_stack) {
         ++m_stack->m_depth;
     } else {
-        std::unique_ptr<CKorvexUndoGroupCommand> group(new CKorvexUndoGroupCommand(nullptr));
+        std::unique_ptr<CKorvexUndoGroupCommand> group(new CKorvexUndoGroupCommand(nullptr, *this));
         m_stack.reset(new CKorvexUndoCommandStack(group.get()));
         adoptPending(std::move(group));
     }

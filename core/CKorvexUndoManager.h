@@ -9,11 +9,15 @@ namespace Korvex {
 class CKorvexUndoCommandStack;
 class CKorvexUndoGroupCommand;
 
-/// The one undo history: a list of steps (top-level groups) and how many of them are done.
+/// An undo history: a list of steps (top-level groups) and how many of them are done.
+/// The application's page records into the one instance; any other page may own a history.
 class CKorvexUndoManager
 {
 public:
     static CKorvexUndoManager& getInstance();
+
+    CKorvexUndoManager();
+    ~CKorvexUndoManager();
 
     /// Undoes the last done step; closes an open command stack first. False when there is none.
     bool Undo();
@@ -37,9 +41,6 @@ public:
 private:
     friend class CKorvexUndoGroupCommand;
     friend class CKorvexUndoCommandStack;
-
-    CKorvexUndoManager();
-    ~CKorvexUndoManager();
 
     void adoptPending(std::unique_ptr<CKorvexUndoGroupCommand> group);
     /// A top-level group received its first command.

@@ -2,7 +2,7 @@
 // the record to its text form: a block written from what was read reads back to the same block.
 
 #include "fuzz/KorvexFuzzEnvironment.h"
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 
 #include <QStringList>
 

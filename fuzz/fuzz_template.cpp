@@ -3,8 +3,7 @@
 // record whose block reads back to itself, and closing the page leaves nothing on disk.
 
 #include "fuzz/KorvexFuzzEnvironment.h"
-#include "scene/CKorvexDesignerContext.h"
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 
@@ -28,8 +27,6 @@ void checkRecord(const CKorvexDesignerProperty& record)
 
 void readTemplate(const QString& path)
 {
-    // Each open starts as a new document does: no version read yet.
-    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
     CKorvexDesignerScene scene;
     scene.readTemplate(path);
     QList<QGraphicsItem*> items = scene.pageItems();

@@ -1,14 +1,9 @@
 #include "io/CKorvexPreviewWriter.h"
 
 #include "io/CKorvexPreviewPicture.h"
-#include "scene/CKorvexDesigner3DArea.h"
-#include "scene/CKorvexDesignerContext.h"
-#include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexDesignerScene.h"
-#include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexResizeHandles.h"
 
 #include <QFileInfo>
+#include <QGraphicsScene>
 #include <QPainter>
 
 namespace {
@@ -17,9 +12,9 @@ namespace {
 constexpr qint64 fullSizePixels = qint64(6000) * 6000;
 constexpr int reducedSide = 2048;
 
-QSize pageSizeOf(const CKorvexDesignerScreen* screen)
+QSize pixelSizeOf(const QRectF& page)
 {
-    return screen ? QSize(int(screen->width()), int(screen->height())) : QSize();
+    return QSize(int(page.width()), int(page.height()));
 }
 
 QSize drawingSize(const QSize& page)
@@ -30,59 +25,34 @@ QSize drawingSize(const QSize& page)
     return QSize(qMax(1, qRound(page.width() * scale)), qMax(1, qRound(page.height() * scale)));
 }
 
-QList<CKorvexResizeHandles*> hideShownHandles(CKorvexDesignerScene& scene)
-{
-    QList<CKorvexResizeHandles*> hidden;
-    const auto items = scene.pageItems();
-    for (QGraphicsItem* item : items) {
-        CKorvexResizeHandles* handles = CKorvexDesignerItem::companionOf(item)->handles();
-        if (handles && handles->anyVisible()) {
-            handles->show(false);
-            hidden.append(handles);
-        }
-    }
-    return hidden;
-}
-
 } // namespace
 
-QImage CKorvexPreviewWriter::renderPage(CKorvexDesignerScene& scene)
+QImage CKorvexPreviewWriter::renderPage(QGraphicsScene& scene, const QRectF& page)
 {
-    CKorvexDesignerScreen* screen = scene.screen();
-    const QSize pageSize = pageSizeOf(screen);
+    const QSize pageSize = pixelSizeOf(page);
     if (pageSize.width() <= 0 || pageSize.height() <= 0)
         return QImage();
-    QImage page(drawingSize(pageSize), QImage::Format_ARGB32);
-    if (page.isNull())
-        return page;
-    page.fill(Qt::transparent);
-
-    CKorvexDesigner3DArea::setPreviewShown(false);
-    const bool gridShown = screen->isGridShown();
-    screen->setGridShown(false);
-    const QList<CKorvexResizeHandles*> hidden = hideShownHandles(scene);
-    {
-        QPainter painter(&page);
-        const QRectF target(QPointF(0, 0), page.size());
-        scene.render(&painter, target, QRectF(screen->scenePos(), QSizeF(screen->width() + 1, screen->height() + 1)),
-                     Qt::KeepAspectRatio);
-    }
-    for (CKorvexResizeHandles* handles : hidden)
-        handles->show(true);
-    screen->setGridShown(gridShown);
-    CKorvexDesigner3DArea::setPreviewShown(true);
-    return page;
+    QImage picture(drawingSize(pageSize), QImage::Format_ARGB32);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const QRectF target(QPointF(0, 0), picture.size());
+    scene.render(&painter, target, QRectF(page.topLeft(), QSizeF(page.width() + 1, page.height() + 1)),
+                 Qt::KeepAspectRatio);
+    return picture;
 }
 
-bool CKorvexPreviewWriter::write(CKorvexDesignerScene& scene, const QString& textFilePath)
+bool CKorvexPreviewWriter::write(QGraphicsScene& scene, const QRectF& page, const QString& textFilePath)
 {
-    QImage page = renderPage(scene);
-    if (page.isNull())
+    QImage picture = renderPage(scene, page);
+    if (picture.isNull())
         return false;
-    const QSize pageSize = pageSizeOf(scene.screen());
+    const QSize pageSize = pixelSizeOf(page);
     // A page drawn smaller than its size is fitted as the page itself would be.
-    if (page.size() != pageSize)
-        page = page.scaled(CKorvexPreviewPicture::fit(pageSize).size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (picture.size() != pageSize)
+        picture = picture.scaled(CKorvexPreviewPicture::fit(pageSize).size, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     const QString path = QFileInfo(textFilePath).absolutePath() + QStringLiteral("/_preview.png");
-    return CKorvexPreviewPicture::finish(page).save(path, "PNG");
+    return CKorvexPreviewPicture::finish(picture).save(path, "PNG");
 }

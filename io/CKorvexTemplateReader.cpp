@@ -2,17 +2,10 @@
 
 #include "io/CKorvexPackage.h"
 #include "io/CKorvexTemplateText.h"
-#include "scene/CKorvexDesignerContext.h"
-#include "scene/CKorvexDesignerScene.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-CKorvexTemplateReader::CKorvexTemplateReader(CKorvexDesignerScene& scene)
-    : m_scene(scene)
-{
-}
 
 QString CKorvexTemplateReader::textFileIn(const QString& folder, const QString& packagePath)
 {
@@ -24,29 +17,17 @@ QString CKorvexTemplateReader::textFileIn(const QString& folder, const QString& 
     return folder + QLatin1Char('/') + QFileInfo(packagePath).fileName();
 }
 
-QString CKorvexTemplateReader::locateTextFile(const QString& path)
-{
-    const QString folder = CKorvexPackage::extractPackage(path);
-    if (folder.isEmpty())
-        return path;
-    m_scene.addTemporaryFolder(folder);
-    return textFileIn(folder, path);
-}
-
 bool CKorvexTemplateReader::read(const QString& path)
 {
-    const QString textPath = locateTextFile(path);
-    m_scene.setCurrentTemplatePath(textPath);
-    QFile file(textPath);
+    m_workingFolder = CKorvexPackage::extractPackage(path);
+    m_textPath = m_workingFolder.isEmpty() ? path : textFileIn(m_workingFolder, path);
+    QFile file(m_textPath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const CKorvexTemplateText::Parsed parsed = CKorvexTemplateText::parse(file);
+    CKorvexTemplateText::Parsed parsed = CKorvexTemplateText::parse(file);
     if (!parsed.withinBounds)
         return false;
-    if (parsed.version)
-        CKorvexDesignerContext::setTemplateReadVersion(parsed.version);
-    if (!m_scene.addItemsFromLines(parsed.keptLines))
-        return false;
-    m_scene.finishTemplateRead();
+    m_version = parsed.version;
+    m_keptLines = std::move(parsed.keptLines);
     return true;
 }

@@ -1,25 +1,33 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
-class CKorvexDesignerScene;
-
-/// Reads a template package, or a bare template text file, into a scene.
+/// Reads a template package, or a bare template text file, into the lines of its item blocks.
 class CKorvexTemplateReader
 {
 public:
-    explicit CKorvexTemplateReader(CKorvexDesignerScene& scene);
-
-    /// True when the file was read and every record was applied; records applied before a
-    /// failure stay on the page. A text beyond the bounds of CKorvexTemplateText is not applied.
+    /// True when the text file was opened and stays within the bounds of CKorvexTemplateText.
+    /// A package is extracted first; its working folder is known even when the read fails.
     bool read(const QString& path);
+
+    /// The text file that was read: inside the working folder for a package, else path itself.
+    QString textPath() const { return m_textPath; }
+    /// The folder a package was extracted into, or empty; the caller removes it.
+    QString workingFolder() const { return m_workingFolder; }
+    /// The "kvx file version" of the text, when it has one.
+    std::optional<unsigned> version() const { return m_version; }
+    /// The text's lines that item blocks are cut from.
+    const QStringList& keptLines() const { return m_keptLines; }
 
     /// The text file of an extracted package: the first "*.ktf" of its top level in
     /// case-insensitive name order, else the folder joined with the package's file name.
     static QString textFileIn(const QString& folder, const QString& packagePath);
 
 private:
-    QString locateTextFile(const QString& path);
-
-    CKorvexDesignerScene& m_scene;
+    QString m_textPath;
+    QString m_workingFolder;
+    std::optional<unsigned> m_version;
+    QStringList m_keptLines;
 };

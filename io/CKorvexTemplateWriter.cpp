@@ -6,44 +6,26 @@
 #include "io/CKorvexPackage.h"
 #include "io/CKorvexTemplateText.h"
 #include "io/CKorvexWorkingFolder.h"
-#include "scene/CKorvexDeletableItem.h"
-#include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexDesignerProperty.h"
-#include "scene/CKorvexDesignerScene.h"
 
 #include <QDir>
-#include <QGraphicsItem>
 #include <QFileInfo>
 #include <QSaveFile>
 
-CKorvexTemplateWriter::CKorvexTemplateWriter(CKorvexDesignerScene& scene)
-    : m_scene(scene)
+CKorvexTemplateWriter::CKorvexTemplateWriter(QList<CKorvexDesignerProperty> records)
+    : m_records(std::move(records))
 {
-}
-
-bool CKorvexTemplateWriter::isWritten(const QGraphicsItem* item)
-{
-    const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
-    if (deletable && deletable->isDeleted())
-        return false;
-    const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
-    return companion && item->isVisible() && companion->hasRecord();
 }
 
 QStringList CKorvexTemplateWriter::itemBlocks()
 {
     QStringList blocks;
-    const QList<QGraphicsItem*> topFirst = m_scene.items(Qt::DescendingOrder);
-    for (auto it = topFirst.crbegin(); it != topFirst.crend(); ++it) {
-        if (isWritten(*it))
-            blocks.append(blockOf(*it));
-    }
+    for (const CKorvexDesignerProperty& record : qAsConst(m_records))
+        blocks.append(blockOf(record));
     return blocks;
 }
 
-QString CKorvexTemplateWriter::blockOf(QGraphicsItem* item)
+QString CKorvexTemplateWriter::blockOf(CKorvexDesignerProperty record)
 {
-    CKorvexDesignerProperty record = m_scene.itemProperties(item);
     renameImage(record);
     renameHtmlFolder(record);
     return record.toItemBlock();
@@ -83,7 +65,7 @@ bool CKorvexTemplateWriter::writeText(const QString& textPath, const QStringList
     return file.write(text) == text.size() && file.commit();
 }
 
-bool CKorvexTemplateWriter::write(const QString& targetPath)
+bool CKorvexTemplateWriter::write(const QString& targetPath, const PreviewPainter& paintPreview)
 {
     const QStringList blocks = itemBlocks();
     const QString folder = CKorvexWorkingFolder::make();
@@ -93,7 +75,8 @@ bool CKorvexTemplateWriter::write(const QString& targetPath)
     m_names.copyInto(folder);
     bool written = writeText(textPath, blocks);
     if (written) {
-        m_scene.writePreview(textPath);
+        if (paintPreview)
+            paintPreview(textPath);
         // A package that cannot be written must not pass for a saved document.
         written = CKorvexPackage::writePackage(folder, targetPath);
     }

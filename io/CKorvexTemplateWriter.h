@@ -1,35 +1,36 @@
 #pragma once
 
+#include "io/CKorvexDesignerProperty.h"
 #include "io/CKorvexPackageNames.h"
 
+#include <QList>
 #include <QStringList>
+#include <functional>
 
-class CKorvexDesignerProperty;
-class CKorvexDesignerScene;
-class QGraphicsItem;
-
-/// Writes the page of a scene as a template package: text file, images, HTML folders, preview.
+/// Writes item records as a template package: text file, images, HTML folders, preview.
 class CKorvexTemplateWriter
 {
 public:
-    explicit CKorvexTemplateWriter(CKorvexDesignerScene& scene);
+    /// Draws "_preview.png" beside the text file at the given path; false when it cannot.
+    using PreviewPainter = std::function<bool(const QString& textFilePath)>;
+
+    /// The records of the items to write, bottom-most first.
+    explicit CKorvexTemplateWriter(QList<CKorvexDesignerProperty> records);
 
     /// False when no working folder can be made, the text file cannot be written or packing fails;
     /// the file at targetPath is then left as it was.
-    bool write(const QString& targetPath);
+    bool write(const QString& targetPath, const PreviewPainter& paintPreview);
 
-    /// The item blocks of the live items, bottom-most first, with paths reduced to package names.
+    /// The item blocks with paths reduced to package names.
     QStringList itemBlocks();
     const CKorvexPackageNames& packageNames() const { return m_names; }
 
-    static bool isWritten(const QGraphicsItem* item);
-
 private:
-    QString blockOf(QGraphicsItem* item);
+    QString blockOf(CKorvexDesignerProperty record);
     void renameImage(CKorvexDesignerProperty& record);
     void renameHtmlFolder(CKorvexDesignerProperty& record);
     bool writeText(const QString& textPath, const QStringList& blocks) const;
 
-    CKorvexDesignerScene& m_scene;
+    QList<CKorvexDesignerProperty> m_records;
     CKorvexPackageNames m_names;
 };

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool previewShown = true;
-
 // Taller previews are drawn scaled on the fly instead of cached.
 constexpr int maximumCachedPreviewHeight = 4096;
 
@@ -46,9 +44,10 @@ void CKorvexDesigner3DArea::paint(QPainter* painter, const QStyleOptionGraphicsI
 
 bool CKorvexDesigner3DArea::paintPreview(QPainter* painter) const
 {
-    const QImage& preview = CKorvexDesignerContext::preview3DImage();
-    if (preview.isNull() || !previewShown)
+    const CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    if (!context || context->preview3DImage().isNull() || !context->isPreview3DShown())
         return false;
+    const QImage& preview = context->preview3DImage();
     const int h = wholeUnits(height());
     if (h <= 0)
         return true;
@@ -110,12 +109,3 @@ int CKorvexDesigner3DArea::modeFromWord(const QString& word)
     return -1;
 }
 
-void CKorvexDesigner3DArea::setPreviewShown(bool shown)
-{
-    previewShown = shown;
-}
-
-bool CKorvexDesigner3DArea::isPreviewShown()
-{
-    return previewShown;
-}

@@ -20,10 +20,6 @@ public:
     /// The mode whose translated word equals word, or -1.
     static int modeFromWord(const QString& word);
 
-    /// Switches the shared 3D preview picture on or off for every 3D area (the page preview draws without it).
-    static void setPreviewShown(bool shown);
-    static bool isPreviewShown();
-
 private:
     bool paintPreview(QPainter* painter) const;
     void paintCaptionBox(QPainter* painter) const;

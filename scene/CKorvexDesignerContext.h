@@ -3,48 +3,76 @@
 #include <QImage>
 #include <QList>
 #include <QSet>
+#include <memory>
 #include <optional>
 
 class CKorvexDesignerItem;
-class CKorvexDesignerScene;
 class QGraphicsItem;
+class QGraphicsScene;
+class QSettings;
 
-/// The process-wide values that the scene, the items and the panel share, one instance each.
+/// What a design scene shares with its items: selection, companions, the pressed item, grid and
+/// snapping, zoom compensation, the template read version and the 3D preview picture.
+/// Each scene owns one, so two scenes never see each other's state.
 class CKorvexDesignerContext
 {
 public:
-    static CKorvexDesignerScene* currentScene();
-    static void setCurrentScene(CKorvexDesignerScene* scene);
+    CKorvexDesignerContext();
+    ~CKorvexDesignerContext();
+
+    /// The context of a design scene, or null for any other scene or none.
+    static CKorvexDesignerContext* of(const QGraphicsScene* scene);
 
     /// The item under the pointer when a press began a selection drag.
-    static QGraphicsItem* pressItem();
-    static void setPressItem(QGraphicsItem* item);
+    QGraphicsItem* pressItem() const { return m_pressItem; }
+    void setPressItem(QGraphicsItem* item) { m_pressItem = item; }
 
     /// The selected companions.
-    static QSet<CKorvexDesignerItem*>& selection();
-    /// Every companion that exists, in the order they were made.
-    static QList<CKorvexDesignerItem*>& companions();
+    QSet<CKorvexDesignerItem*>& selection() { return m_selection; }
+    const QSet<CKorvexDesignerItem*>& selection() const { return m_selection; }
+    /// Every companion of this scene, in the order they were made.
+    QList<CKorvexDesignerItem*>& companions() { return m_companions; }
+    const QList<CKorvexDesignerItem*>& companions() const { return m_companions; }
 
     /// True while Alt is held.
-    static bool snappingSuspended();
-    static void setSnappingSuspended(bool suspended);
+    bool snappingSuspended() const { return m_snappingSuspended; }
+    void setSnappingSuspended(bool suspended) { m_snappingSuspended = suspended; }
 
     /// The grid step as the "Designer" settings give it now: 1 with snapping off,
     /// else "GridSize" when stored, else the step held before (10 at start).
-    static int gridSize();
-    /// The step last read by gridSize(), without asking the settings again.
-    static int heldGridSize();
+    int gridSize();
+    /// The step positions snap to: 1 while snapping is suspended, else the grid size (at least 1).
+    int snapStep();
 
     /// 1 / f, f the zoom factor capped in steps (1.5 up to 400 %, 2 up to 1600 %, 3 above).
-    static double zoomCompensation();
-    static void setZoomCompensation(double factor);
+    double zoomCompensation() const { return m_zoomCompensation; }
+    void setZoomCompensation(double factor) { m_zoomCompensation = factor; }
     static double zoomCompensationForPercent(int zoomPercent);
 
     /// The "kvx file version" of the last template read; empty after New.
-    static std::optional<unsigned> templateReadVersion();
-    static void setTemplateReadVersion(std::optional<unsigned> version);
+    std::optional<unsigned> templateReadVersion() const { return m_templateReadVersion; }
+    void setTemplateReadVersion(std::optional<unsigned> version) { m_templateReadVersion = version; }
+    /// The version actions of items made now are read with.
+    unsigned actionReadVersion() const;
 
     /// The 3D preview picture given on the command line.
-    static const QImage& preview3DImage();
-    static void setPreview3DImage(const QImage& image);
+    const QImage& preview3DImage() const { return m_preview3DImage; }
+    void setPreview3DImage(const QImage& image) { m_preview3DImage = image; }
+    /// False while the page preview is drawn: 3D areas draw without the picture then.
+    bool isPreview3DShown() const { return m_preview3DShown; }
+    void setPreview3DShown(bool shown) { m_preview3DShown = shown; }
+
+private:
+    QGraphicsItem* m_pressItem = nullptr;
+    QSet<CKorvexDesignerItem*> m_selection;
+    QList<CKorvexDesignerItem*> m_companions;
+    bool m_snappingSuspended = false;
+    int m_gridSize = 10;
+    double m_zoomCompensation = 1.0;
+    std::optional<unsigned> m_templateReadVersion;
+    QImage m_preview3DImage;
+    bool m_preview3DShown = true;
+    // Snapping asks for the grid on every pointer movement of every dragged item; one long-lived
+    // settings object sees what every other one of the process writes, without opening a file each time.
+    std::unique_ptr<QSettings> m_settings;
 };

@@ -92,7 +92,9 @@ void CKorvexDesignerImage::endResize()
 
 bool CKorvexDesignerImage::ActionFromString(const QString& text)
 {
-    SetActionVersion(CKorvexDesignerContext::templateReadVersion().value_or(Korvex::kKorvexActionVersionLegacy));
+    // Actions are read with the version of the template the item's page came from.
+    const CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    SetActionVersion(context ? context->actionReadVersion() : Korvex::kKorvexActionVersionLegacy);
     return CKorvexActionEnabled::ActionFromString(text);
 }
 

@@ -6,7 +6,7 @@
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexGridSnap.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexResizeHandles.h"
 
 #include <QGraphicsScene>
@@ -31,20 +31,23 @@ double wholePenWidth(double scaled)
 
 CKorvexDesignerItem::CKorvexDesignerItem(QGraphicsScene* scene)
     : m_handles(std::make_unique<CKorvexResizeHandles>(scene))
+    , m_context(CKorvexDesignerContext::of(scene))
 {
     m_record.setOwner(this);
-    CKorvexDesignerContext::companions().append(this);
+    if (m_context)
+        m_context->companions().append(this);
 }
 
 CKorvexDesignerItem::~CKorvexDesignerItem()
 {
-    CKorvexDesignerContext::companions().removeAll(this);
-    CKorvexDesignerContext::selection().remove(this);
-    if (m_item) {
-        if (CKorvexDesignerContext::pressItem() == m_item)
-            CKorvexDesignerContext::setPressItem(nullptr);
-        m_item->setData(DataSlot, QVariant());
+    if (m_context) {
+        m_context->companions().removeAll(this);
+        m_context->selection().remove(this);
+        if (m_item && m_context->pressItem() == m_item)
+            m_context->setPressItem(nullptr);
     }
+    if (m_item)
+        m_item->setData(DataSlot, QVariant());
 }
 
 void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
@@ -52,7 +55,7 @@ void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
     m_item = item;
     if (!item)
         return;
-    item->setPos(CKorvexGridSnap::snap(position));
+    item->setPos(snapped(position));
     item->setFlag(QGraphicsItem::ItemIsSelectable, true);
     if (m_handles)
         m_handles->attach(item);
@@ -130,10 +133,10 @@ void CKorvexDesignerItem::setSelected(bool selected)
     if (selected && deletable && deletable->isDeleted())
         return;
     m_selected = selected;
-    if (selected)
-        CKorvexDesignerContext::selection().insert(this);
-    else
-        CKorvexDesignerContext::selection().remove(this);
+    if (m_context && selected)
+        m_context->selection().insert(this);
+    else if (m_context)
+        m_context->selection().remove(this);
     if (m_item)
         m_item->setSelected(selected);
     if (m_handles) {
@@ -167,16 +170,21 @@ bool CKorvexDesignerItem::isDraggable(const QGraphicsSceneMouseEvent* event) con
     return event && event->buttons() == Qt::LeftButton && m_dragEnabled && m_item;
 }
 
+QPointF CKorvexDesignerItem::snapped(const QPointF& point) const
+{
+    return CKorvexGridSnap::snap(point, m_context ? m_context->snapStep() : 1);
+}
+
 void CKorvexDesignerItem::mousePress(QGraphicsSceneMouseEvent* event)
 {
     if (isDraggable(event))
-        m_lastDragPosition = CKorvexGridSnap::snap(event->scenePos());
+        m_lastDragPosition = snapped(event->scenePos());
 }
 
 void CKorvexDesignerItem::mouseMove(QGraphicsSceneMouseEvent* event)
 {
     if (isDraggable(event))
-        dragTo(CKorvexGridSnap::snap(event->scenePos()));
+        dragTo(snapped(event->scenePos()));
 }
 
 void CKorvexDesignerItem::dragTo(const QPointF& snappedPoint)

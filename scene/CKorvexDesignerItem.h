@@ -1,12 +1,13 @@
 #pragma once
 
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 
 #include <QObject>
 #include <QPointF>
 #include <QSizeF>
 #include <memory>
 
+class CKorvexDesignerContext;
 class CKorvexResizeHandles;
 class QGraphicsItem;
 class QGraphicsScene;
@@ -35,7 +36,8 @@ class CKorvexDesignerItem : public QObject
 public:
     static constexpr int DataSlot = 3;
 
-    /// Makes the handle set and adds its handles to scene when given.
+    /// Makes the handle set and adds its handles to scene when given; joins the companions of a
+    /// design scene.
     explicit CKorvexDesignerItem(QGraphicsScene* scene = nullptr);
     ~CKorvexDesignerItem() override;
 
@@ -88,6 +90,7 @@ public:
 
 private:
     bool isDraggable(const QGraphicsSceneMouseEvent* event) const;
+    QPointF snapped(const QPointF& point) const;
     void applyScaledGeometry(const CKorvexGeometrySnapshot& scaled);
 
     CKorvexGeometrySnapshot m_snapshot;
@@ -98,4 +101,5 @@ private:
     CKorvexDesignerProperty m_record;
     std::unique_ptr<CKorvexResizeHandles> m_handles;
     QGraphicsItem* m_item = nullptr;
+    CKorvexDesignerContext* m_context = nullptr;
 };

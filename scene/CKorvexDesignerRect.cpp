@@ -102,8 +102,7 @@ void CKorvexDesignerRect::paint(QPainter* painter, const QStyleOptionGraphicsIte
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRect(wholeUnits(h), wholeUnits(h), w, ht));
     }
-    const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(this);
-    if (companion && CKorvexDesignerContext::selection().contains(const_cast<CKorvexDesignerItem*>(companion)))
+    if (isInSelection())
         paintSelectionTint(painter);
     painter->restore();
 }
@@ -266,7 +265,7 @@ void CKorvexDesignerRect::moveHandle(int handle, const QPointF& p)
 {
     if (!m_resizing || handle < 0 || handle > 7)
         return;
-    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, handle == 0 ? 0 : CKorvexGridSnap::currentStep());
+    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, handle == 0 ? 0 : snapStep());
     if (!(rect.width() > 0 && rect.height() > 0))
         return;
     const int anchor = anchorForHandle(handle);
@@ -352,7 +351,7 @@ void CKorvexDesignerRect::sizeChanged()
 {
 }
 
-QFont CKorvexDesignerRect::captionFont()
+QFont CKorvexDesignerRect::captionFont() const
 {
     QFont font;
     font.setWeight(75);
@@ -360,7 +359,7 @@ QFont CKorvexDesignerRect::captionFont()
     return font;
 }
 
-void CKorvexDesignerRect::drawCaption(QPainter* painter, const QRectF& area, const QString& text)
+void CKorvexDesignerRect::drawCaption(QPainter* painter, const QRectF& area, const QString& text) const
 {
     painter->save();
     painter->setFont(captionFont());
@@ -377,7 +376,21 @@ int CKorvexDesignerRect::wholeUnits(double value)
     return int(std::trunc(qBound(-limit, value, limit)));
 }
 
-double CKorvexDesignerRect::zoomFactor()
+bool CKorvexDesignerRect::isInSelection() const
 {
-    return CKorvexDesignerContext::zoomCompensation();
+    CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(this);
+    return context && companion && context->selection().contains(companion);
+}
+
+int CKorvexDesignerRect::snapStep() const
+{
+    CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    return context ? context->snapStep() : 1;
+}
+
+double CKorvexDesignerRect::zoomFactor() const
+{
+    const CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    return context ? context->zoomCompensation() : 1.0;
 }

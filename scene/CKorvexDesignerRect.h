@@ -77,11 +77,16 @@ protected:
     virtual void sizeChanged();
     void paintSelectionTint(QPainter* painter) const;
     /// Bold black caption at 9 points times the zoom compensation, centred in area.
-    static void drawCaption(QPainter* painter, const QRectF& area, const QString& text);
-    static QFont captionFont();
+    void drawCaption(QPainter* painter, const QRectF& area, const QString& text) const;
+    QFont captionFont() const;
     /// The integer part, kept within what painting can take; 0 for NaN.
     static int wholeUnits(double value);
-    static double zoomFactor();
+    /// The zoom compensation of the item's scene: captions and handles keep their size on screen.
+    double zoomFactor() const;
+    /// True when the item's companion is in its scene's selection set.
+    bool isInSelection() const;
+    /// The step a handle drag snaps to in the item's scene.
+    int snapStep() const;
 
 private:
     void paintHandle(QPainter* painter) const;

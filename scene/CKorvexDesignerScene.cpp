@@ -6,14 +6,14 @@
 #include "io/CKorvexTemplateReader.h"
 #include "io/CKorvexTemplateWriter.h"
 #include "scene/CKorvexDeletableItem.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexPreviewStaging.h"
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexDesignerText.h"
 #include "scene/CKorvexItemRecordApplier.h"
 #include "scene/CKorvexItemRecordBuilder.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "scene/CKorvexResizeHandles.h"
 #include "scene/CKorvexSceneInput.h"
@@ -31,32 +31,50 @@
 using Korvex::CKorvexUndoGroupCommand;
 using Korvex::CKorvexUndoManager;
 
-CKorvexDesignerScene::CKorvexDesignerScene(QObject* parent)
+CKorvexDesignerScene::CKorvexDesignerScene(QObject* parent, CKorvexUndoManager* history)
     : QGraphicsScene(parent)
+    , m_undoManager(history ? history : &CKorvexUndoManager::getInstance())
     , m_input(std::make_unique<CKorvexSceneInput>(*this))
     , m_maker(std::make_unique<CKorvexSceneItemMaker>(*this))
 {
     setSceneRect(0, 0, 500, 700);
-    CKorvexDesignerContext::setCurrentScene(this);
     m_rubberBand = addRect(QRectF(), QPen(Qt::black), QBrush(QColor(20, 20, 20, 20)));
     m_rubberBand->hide();
     createScreen();
-    CKorvexDesignerContext::setSnappingSuspended(false);
 }
 
 CKorvexDesignerScene::~CKorvexDesignerScene()
 {
     // Commands hold pointers to items that die with the scene.
-    CKorvexUndoManager::getInstance().ClearHistory();
+    m_undoManager->ClearHistory();
     destroyAllItems();
     removeTemporaryFolders();
-    if (CKorvexDesignerContext::currentScene() == this)
-        CKorvexDesignerContext::setCurrentScene(nullptr);
 }
 
 void CKorvexDesignerScene::createScreen()
 {
-    m_maker->makeScreen();
+    m_screen = m_maker->makeScreen();
+    m_currentItem = m_screen;
+}
+
+void CKorvexDesignerScene::clearPage()
+{
+    m_input->cancelRubberBand();
+    destroyAllItems();
+    createScreen();
+    m_currentItem = nullptr;
+}
+
+void CKorvexDesignerScene::clearPendingChanges()
+{
+    m_modified = false;
+    if (m_propertyPanel)
+        m_propertyPanel->setPendingChange(false);
+}
+
+bool CKorvexDesignerScene::choosePageSetup(CKorvexPageSetup& setup) const
+{
+    return m_pageSetupChooser && m_pageSetupChooser(setup);
 }
 
 QGraphicsItem* CKorvexDesignerScene::createItem(const QString& type, const QPointF& position)
@@ -134,13 +152,13 @@ void CKorvexDesignerScene::selectItem(QGraphicsItem* item, bool selected)
 
 void CKorvexDesignerScene::deselectAll()
 {
-    const auto selection = CKorvexDesignerContext::selection();
+    const auto selection = m_context.selection();
     for (CKorvexDesignerItem* companion : selection) {
         const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(companion->item());
         if (!deletable || !deletable->isDeleted())
             companion->setSelected(false);
     }
-    CKorvexDesignerContext::selection().clear();
+    m_context.selection().clear();
 }
 
 void CKorvexDesignerScene::ClearSelection()
@@ -168,8 +186,8 @@ void CKorvexDesignerScene::refreshItems()
 
 void CKorvexDesignerScene::updateHandleSizes()
 {
-    const double side = CKorvexResizeHandles::sideForGrid(CKorvexDesignerContext::gridSize());
-    const auto companions = CKorvexDesignerContext::companions();
+    const double side = CKorvexResizeHandles::sideForGrid(m_context.gridSize());
+    const auto companions = m_context.companions();
     for (CKorvexDesignerItem* companion : companions) {
         if (companion->item() && companion->item() != m_screen && companion->item()->scene() == this
             && companion->handles())
@@ -236,7 +254,7 @@ QList<QGraphicsItem*> CKorvexDesignerScene::selectedPageItems() const
     QList<QGraphicsItem*> result;
     const auto all = pageItems();
     for (QGraphicsItem* item : all) {
-        if (CKorvexDesignerContext::selection().contains(CKorvexDesignerItem::companionOf(item)))
+        if (m_context.selection().contains(CKorvexDesignerItem::companionOf(item)))
             result.append(item);
     }
     return result;
@@ -247,7 +265,7 @@ void CKorvexDesignerScene::forgetItemSelection(QGraphicsItem* item)
     CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
     if (companion) {
         companion->setSelected(false);
-        CKorvexDesignerContext::selection().remove(companion);
+        m_context.selection().remove(companion);
     }
     if (m_currentItem == item)
         m_currentItem = nullptr;
@@ -266,7 +284,7 @@ void CKorvexDesignerScene::rescaleItems(double, double)
 QList<CKorvexDesignerItem*> CKorvexDesignerScene::stateCompanions() const
 {
     QList<CKorvexDesignerItem*> result;
-    const auto registry = CKorvexDesignerContext::companions();
+    const auto registry = m_context.companions();
     for (CKorvexDesignerItem* companion : registry) {
         QGraphicsItem* item = companion->item();
         if (item && item != m_screen && item->scene() == this)
@@ -302,7 +320,7 @@ void CKorvexDesignerScene::endState(CKorvexUndoGroupCommand* group)
         if (before->matches(now))
             continue;
         if (!changes)
-            changes = CKorvexUndoGroupCommand::Create(group);
+            changes = group ? CKorvexUndoGroupCommand::Create(group) : CKorvexUndoGroupCommand::Create(*m_undoManager);
         CKorvexUndoPropertiesChangeCommand::Create(companion->item(), *before, now, changes);
     }
     m_stateSnapshot.clear();
@@ -312,14 +330,14 @@ void CKorvexDesignerScene::undo()
 {
     m_inState = false;
     m_stateSnapshot.clear();
-    CKorvexUndoManager::getInstance().Undo();
+    m_undoManager->Undo();
 }
 
 void CKorvexDesignerScene::redo()
 {
     m_inState = false;
     m_stateSnapshot.clear();
-    CKorvexUndoManager::getInstance().Redo();
+    m_undoManager->Redo();
 }
 
 void CKorvexDesignerScene::toggleGrid()
@@ -351,38 +369,70 @@ void CKorvexDesignerScene::restoreViewState()
         views().first()->setRenderHint(QPainter::SmoothPixmapTransform, m_savedSmoothPixmap);
 }
 
+QList<CKorvexDesignerProperty> CKorvexDesignerScene::writtenRecords()
+{
+    QList<CKorvexDesignerProperty> records;
+    const QList<QGraphicsItem*> topFirst = items(Qt::DescendingOrder);
+    for (auto it = topFirst.crbegin(); it != topFirst.crend(); ++it) {
+        if (isWritten(*it))
+            records.append(itemProperties(*it));
+    }
+    return records;
+}
+
+bool CKorvexDesignerScene::isWritten(const QGraphicsItem* item)
+{
+    const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
+    if (deletable && deletable->isDeleted())
+        return false;
+    const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+    return companion && item->isVisible() && companion->hasRecord();
+}
+
 bool CKorvexDesignerScene::writeTemplate(const QString& targetPath)
 {
-    CKorvexTemplateWriter writer(*this);
-    if (!writer.write(targetPath))
+    CKorvexTemplateWriter writer(writtenRecords());
+    if (!writer.write(targetPath, [this](const QString& textPath) { return writePreview(textPath); }))
         return false;
     m_currentItem = nullptr;
-    m_modified = false;
-    if (m_propertyPanel)
-        m_propertyPanel->setPendingChange(false);
+    clearPendingChanges();
     return true;
 }
 
 bool CKorvexDesignerScene::readTemplate(const QString& path)
 {
-    return CKorvexTemplateReader(*this).read(path);
+    CKorvexTemplateReader reader;
+    const bool read = reader.read(path);
+    if (!reader.workingFolder().isEmpty())
+        addTemporaryFolder(reader.workingFolder());
+    setCurrentTemplatePath(reader.textPath());
+    if (!read)
+        return false;
+    if (reader.version())
+        m_context.setTemplateReadVersion(reader.version());
+    if (!addItemsFromLines(reader.keptLines()))
+        return false;
+    finishTemplateRead();
+    return true;
 }
 
 void CKorvexDesignerScene::finishTemplateRead()
 {
     ClearSelection();
-    m_modified = false;
-    if (m_propertyPanel)
-        m_propertyPanel->setPendingChange(false);
+    clearPendingChanges();
     refreshItems();
     showInPanel(nullptr);
     showInPanel(m_screen);
-    CKorvexUndoManager::getInstance().ClearHistory();
+    m_undoManager->ClearHistory();
 }
 
-void CKorvexDesignerScene::writePreview(const QString& textFilePath)
+bool CKorvexDesignerScene::writePreview(const QString& textFilePath)
 {
-    CKorvexPreviewWriter::write(*this, textFilePath);
+    if (!m_screen)
+        return false;
+    CKorvexPreviewStaging staging(*this);
+    const QRectF page(m_screen->scenePos(), QSizeF(m_screen->width(), m_screen->height()));
+    return CKorvexPreviewWriter::write(*this, page, textFilePath);
 }
 
 void CKorvexDesignerScene::removeTemporaryFolders()
@@ -396,7 +446,7 @@ void CKorvexDesignerScene::destroyAllItems()
 {
     deselectAll();
     m_currentItem = nullptr;
-    CKorvexDesignerContext::setPressItem(nullptr);
+    m_context.setPressItem(nullptr);
     m_stateSnapshot.clear();
     m_inState = false;
     const auto all = pageItems() + QList<QGraphicsItem*>{m_screen};

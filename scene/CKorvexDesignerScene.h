@@ -1,6 +1,7 @@
 #pragma once
 
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
+#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexPageSetup.h"
 
 #include <QGraphicsScene>
@@ -20,6 +21,7 @@ class QTextDocument;
 
 namespace Korvex {
 class CKorvexUndoGroupCommand;
+class CKorvexUndoManager;
 }
 
 /// The page being designed: the screen, every page item, the rubber band and the handles.
@@ -30,8 +32,14 @@ class CKorvexDesignerScene : public QGraphicsScene
     Q_OBJECT
 
 public:
-    explicit CKorvexDesignerScene(QObject* parent = nullptr);
+    /// Records its undo steps into history, or into the core's one undo manager when none is given.
+    explicit CKorvexDesignerScene(QObject* parent = nullptr, Korvex::CKorvexUndoManager* history = nullptr);
     ~CKorvexDesignerScene() override;
+
+    /// What this page shares with its items.
+    CKorvexDesignerContext& context() { return m_context; }
+    const CKorvexDesignerContext& context() const { return m_context; }
+    Korvex::CKorvexUndoManager& undoManager() const { return *m_undoManager; }
 
     /// The item type name the next left press creates; empty means the pointer tool.
     void setCreationType(const QString& type);
@@ -58,6 +66,12 @@ public:
     bool resetPage(bool askForPageSize);
     /// How the scene asks for a page size (the dialog lives above the model).
     void setPageSetupChooser(CKorvexPageSetupChooser chooser);
+    /// Asks the chooser for a page size; false without a chooser or when it was cancelled.
+    bool choosePageSetup(CKorvexPageSetup& setup) const;
+    /// Removes every item, the page included, and makes a fresh page.
+    void clearPage();
+    /// The page and the panel hold no unsaved change any more.
+    void clearPendingChanges();
     CKorvexPageSetup pageSetup() const;
     void applyPageSetup(const CKorvexPageSetup& setup);
     static QStringList usedFontFamilies(const QTextDocument* document);
@@ -91,10 +105,14 @@ public:
     /// Rescales every item from its geometry snapshot to the page's size now.
     void rescaleItems(double fx, double fy);
 
+    /// The records of the items a save writes, bottom-most first.
+    QList<CKorvexDesignerProperty> writtenRecords();
+    /// Saved: shown, not deleted, and with a record.
+    static bool isWritten(const QGraphicsItem* item);
     bool writeTemplate(const QString& targetPath);
     bool readTemplate(const QString& path);
-    /// Draws the page into "_preview.png" beside the text file.
-    virtual void writePreview(const QString& textFilePath);
+    /// Draws the page, without grid, handles or 3D preview picture, into "_preview.png" beside the text file.
+    virtual bool writePreview(const QString& textFilePath);
     /// Clears the change flags and shows the page after a successful read.
     void finishTemplateRead();
     QString currentTemplatePath() const { return m_currentTemplatePath; }
@@ -135,16 +153,14 @@ protected:
     void dropEvent(QGraphicsSceneDragDropEvent* event) override;
 
 private:
-    friend class CKorvexSceneInput;
-    friend class CKorvexSceneItemMaker;
-    friend class CKorvexScenePageOperations;
-
     void createScreen();
     QString templateFolder() const;
     void destroyAllItems();
     void removeTemporaryFolders();
     QList<CKorvexDesignerItem*> stateCompanions() const;
 
+    CKorvexDesignerContext m_context;
+    Korvex::CKorvexUndoManager* m_undoManager;
     bool m_inState = false;
     QString m_currentTemplatePath;
     QString m_creationType;

@@ -89,7 +89,8 @@ void CKorvexDesignerScreen::paintBackgroundImage(QPainter* painter, const QStyle
 
 void CKorvexDesignerScreen::paintGrid(QPainter* painter, const QStyleOptionGraphicsItem* option) const
 {
-    const int step = CKorvexDesignerContext::gridSize();
+    CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    const int step = context ? context->gridSize() : 1;
     if (step < 2)
         return;
     QRectF visible(0, 0, width(), height());

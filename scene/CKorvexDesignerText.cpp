@@ -32,7 +32,9 @@ bool CKorvexDesignerText::contains(const QPointF& point) const
 
 bool CKorvexDesignerText::ActionFromString(const QString& text)
 {
-    SetActionVersion(CKorvexDesignerContext::templateReadVersion().value_or(Korvex::kKorvexActionVersionLegacy));
+    // Actions are read with the version of the template the item's page came from.
+    const CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    SetActionVersion(context ? context->actionReadVersion() : Korvex::kKorvexActionVersionLegacy);
     return CKorvexActionEnabled::ActionFromString(text);
 }
 

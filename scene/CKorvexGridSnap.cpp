@@ -1,20 +1,6 @@
 #include "scene/CKorvexGridSnap.h"
 
-#include "scene/CKorvexDesignerContext.h"
-
 #include <cmath>
-
-int CKorvexGridSnap::currentStep()
-{
-    if (CKorvexDesignerContext::snappingSuspended())
-        return 1;
-    return qMax(1, CKorvexDesignerContext::gridSize());
-}
-
-QPointF CKorvexGridSnap::snap(const QPointF& point)
-{
-    return snap(point, currentStep());
-}
 
 QPointF CKorvexGridSnap::snap(const QPointF& point, int step)
 {

@@ -6,10 +6,6 @@
 class CKorvexGridSnap
 {
 public:
-    /// The grid step in force: 1 while snapping is suspended, else the settings' grid size (at least 1).
-    static int currentStep();
-    /// Snaps with the current step.
-    static QPointF snap(const QPointF& point);
     static QPointF snap(const QPointF& point, int step);
     /// One coordinate: c reduced by the remainder of trunc(c), then rounded half up to a multiple of step.
     static double snapCoordinate(double c, int step);

@@ -5,7 +5,7 @@
 #include "scene/CKorvexDesignerLabel.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 
 namespace T = CKorvexItemTypes;
 

@@ -6,9 +6,9 @@
 #include "scene/CKorvexDesignerLabel.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexItemWords.h"
-#include "scene/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPropertyValue.h"
+#include "io/CKorvexItemWords.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyValue.h"
 
 #include <QDir>
 #include <QFileInfo>

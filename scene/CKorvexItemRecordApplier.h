@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 
 #include <QBrush>
 

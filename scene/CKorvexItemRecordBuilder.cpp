@@ -5,10 +5,10 @@
 #include "scene/CKorvexDesignerLabel.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexItemWords.h"
-#include "scene/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPropertyText.h"
-#include "scene/CKorvexPropertyValue.h"
+#include "io/CKorvexItemWords.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyText.h"
+#include "io/CKorvexPropertyValue.h"
 
 namespace P = CKorvexPropertyKeys;
 

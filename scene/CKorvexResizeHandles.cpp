@@ -8,7 +8,8 @@
 
 CKorvexResizeHandles::CKorvexResizeHandles(QGraphicsScene* scene)
 {
-    const double side = sideForGrid(CKorvexDesignerContext::gridSize());
+    CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene);
+    const double side = sideForGrid(context ? context->gridSize() : 1);
     for (int i = 0; i < Count; ++i) {
         m_handles[i] = new CKorvexResizeHandle(this, i, side);
         m_handles[i]->setZValue(ShownZValue);
@@ -72,7 +73,8 @@ void CKorvexResizeHandles::place(int skip)
         return;
     bool lineTarget = false;
     const std::array<QPointF, Count> points = handlePoints(&lineTarget);
-    const double f = CKorvexDesignerContext::zoomCompensation();
+    const CKorvexDesignerContext* context = CKorvexDesignerContext::of(m_target->scene());
+    const double f = context ? context->zoomCompensation() : 1.0;
     for (int i = 0; i < Count; ++i) {
         CKorvexResizeHandle* handle = m_handles[i];
         if (!handle || i == skip || (lineTarget && i != 0 && i != Count - 1))

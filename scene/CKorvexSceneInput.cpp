@@ -77,7 +77,7 @@ bool CKorvexSceneInput::mousePress(QGraphicsSceneMouseEvent* event)
         return false;
     CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(current);
     const bool onScreen = current && current == m_scene.screen();
-    auto& selection = CKorvexDesignerContext::selection();
+    auto& selection = m_scene.context().selection();
     if (!onScreen && companion && selection.contains(companion) && !selection.isEmpty())
         m_scene.setDraggingSelection(true);
     if (!m_scene.isDraggingSelection())
@@ -112,7 +112,7 @@ void CKorvexSceneInput::pressWithPointer(QGraphicsSceneMouseEvent* event)
         if (m_scene.isDraggingSelection()) {
             m_scene.selectItem(current, true);
             companion->mousePress(event);
-            CKorvexDesignerContext::setPressItem(current);
+            m_scene.context().setPressItem(current);
         } else {
             m_scene.deselectAll();
             m_scene.selectItem(current, true);
@@ -162,13 +162,13 @@ void CKorvexSceneInput::mouseMove(QGraphicsSceneMouseEvent* event)
 
 void CKorvexSceneInput::dragSelection(QGraphicsSceneMouseEvent* event)
 {
-    QGraphicsItem* pressItem = CKorvexDesignerContext::pressItem();
+    QGraphicsItem* pressItem = m_scene.context().pressItem();
     CKorvexDesignerItem* leader = CKorvexDesignerItem::companionOf(pressItem);
     if (!leader)
         return;
     const QPointF previous = leader->lastDragPosition();
     leader->mouseMove(event);
-    const auto selection = CKorvexDesignerContext::selection();
+    const auto selection = m_scene.context().selection();
     for (CKorvexDesignerItem* other : selection) {
         if (other == leader || other->item() == m_scene.screen())
             continue;
@@ -229,7 +229,7 @@ bool CKorvexSceneInput::continueHandleDrag(const QPointF& scenePosition)
     QGraphicsItem* target = m_dragHandles ? m_dragHandles->target() : nullptr;
     if (!target || !isResizable(target))
         return false;
-    const QPointF pointer = CKorvexGridSnap::snap(scenePosition);
+    const QPointF pointer = CKorvexGridSnap::snap(scenePosition, m_scene.context().snapStep());
     QPointF delta = pointer - m_dragAnchor;
     m_dragAnchor = pointer;
     if (m_dragHandle == 1 || m_dragHandle == 6)
@@ -297,7 +297,7 @@ void CKorvexSceneInput::keyPress(QKeyEvent* event)
         m_scene.toggleGrid();
         break;
     case Qt::Key_Alt:
-        CKorvexDesignerContext::setSnappingSuspended(true);
+        m_scene.context().setSnappingSuspended(true);
         break;
     case Qt::Key_Up:
         moveSelection(0, -1);
@@ -322,7 +322,7 @@ void CKorvexSceneInput::keyRelease(QKeyEvent* event)
 {
     m_scene.restoreViewState();
     if (event->key() == Qt::Key_Alt)
-        CKorvexDesignerContext::setSnappingSuspended(false);
+        m_scene.context().setSnappingSuspended(false);
     event->accept();
     m_scene.endState();
 }

@@ -8,7 +8,7 @@
 #include "scene/CKorvexDesignerText.h"
 #include "scene/CKorvexGridSnap.h"
 #include "scene/CKorvexItemFactory.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "undo/CKorvexUndoItemDeletedCommand.h"
 #include "undo/CKorvexUndoPropertiesChangeCommand.h"
@@ -22,14 +22,13 @@ CKorvexSceneItemMaker::CKorvexSceneItemMaker(CKorvexDesignerScene& scene)
 
 CKorvexDesignerScreen* CKorvexSceneItemMaker::makeScreen()
 {
-    m_scene.m_screen = static_cast<CKorvexDesignerScreen*>(buildItem(CKorvexItemTypes::Screen));
-    attachNewItem(m_scene.m_screen, CKorvexItemTypes::Screen, QPointF(15, 15));
+    auto* screen = static_cast<CKorvexDesignerScreen*>(buildItem(CKorvexItemTypes::Screen));
+    attachNewItem(screen, CKorvexItemTypes::Screen, QPointF(15, 15));
     // The page always stands at the origin, whatever the grid did to the creation point.
-    m_scene.m_screen->setPos(0, 0);
-    m_scene.m_screen->setZValue(0);
-    m_scene.itemProperties(m_scene.m_screen);
-    m_scene.m_currentItem = m_scene.m_screen;
-    return m_scene.m_screen;
+    screen->setPos(0, 0);
+    screen->setZValue(0);
+    m_scene.itemProperties(screen);
+    return screen;
 }
 
 QGraphicsItem* CKorvexSceneItemMaker::buildItem(const QString& kind)
@@ -58,7 +57,7 @@ QGraphicsItem* CKorvexSceneItemMaker::makeOrReuseItem(const QString& type, const
     if (type == CKorvexItemTypes::Area3D && m_scene.has3DArea()) {
         QGraphicsItem* area = m_scene.find3DArea();
         dynamic_cast<CKorvexDeletableItem*>(area)->setDeleted(false);
-        area->setPos(CKorvexGridSnap::snap(position));
+        area->setPos(CKorvexGridSnap::snap(position, m_scene.context().snapStep()));
         return area;
     }
     QGraphicsItem* item = buildItem(CKorvexItemFactory::handlingKind(type));
@@ -71,19 +70,18 @@ QGraphicsItem* CKorvexSceneItemMaker::createItem(const QString& type, const QPoi
 {
     m_scene.setCursor(Qt::ArrowCursor);
     m_scene.deselectAll();
-    m_scene.m_draggingSelection = false;
+    m_scene.setDraggingSelection(false);
     if (!CKorvexItemFactory::isKnownType(type) || type == CKorvexItemTypes::Screen)
         return nullptr;
     // A state left open by a press on empty space would otherwise record this creation's
     // restacking as a step of its own after the creation.
-    if (m_scene.m_inState)
-        m_scene.endState();
+    m_scene.endState();
     QGraphicsItem* reused = type == CKorvexItemTypes::Area3D && m_scene.has3DArea() ? m_scene.find3DArea() : nullptr;
     const CKorvexDesignerProperty before = reused ? m_scene.itemProperties(reused) : CKorvexDesignerProperty();
     QGraphicsItem* item = makeOrReuseItem(type, position);
     if (!item)
         return nullptr;
-    m_scene.m_currentItem = item;
+    m_scene.setCurrentItem(item);
     m_scene.selectItem(item, true);
     m_scene.itemProperties(item);
     CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
@@ -93,8 +91,8 @@ QGraphicsItem* CKorvexSceneItemMaker::createItem(const QString& type, const QPoi
     m_scene.showInPanel(item);
     m_scene.bringToFront();
     const QString kind = CKorvexItemFactory::handlingKind(type);
-    if (m_scene.m_propertyPanel && (kind == CKorvexItemTypes::Label || kind == CKorvexItemTypes::Image)) {
-        m_scene.m_propertyPanel->openEditor(item);
+    if (m_scene.propertyWidget() && (kind == CKorvexItemTypes::Label || kind == CKorvexItemTypes::Image)) {
+        m_scene.propertyWidget()->openEditor(item);
         m_scene.bringToFront();
     }
     if (reused)
@@ -109,7 +107,7 @@ void CKorvexSceneItemMaker::recordCreation(QGraphicsItem* item)
 {
     // The record redo puts back must be the item as it stands now, stacking included.
     m_scene.itemProperties(item);
-    CKorvexUndoItemDeletedCommand::Create(item, true, false, nullptr);
+    CKorvexUndoItemDeletedCommand::Create(item, true, false, CKorvexUndoGroupCommand::Create(m_scene.undoManager()));
 }
 
 void CKorvexSceneItemMaker::recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before)
@@ -117,7 +115,7 @@ void CKorvexSceneItemMaker::recordMove(QGraphicsItem* item, const CKorvexDesigne
     // The one 3D area came back to a new place: undo moves it back instead of hiding it.
     const CKorvexDesignerProperty now = m_scene.itemProperties(item);
     if (!before.matches(now))
-        CKorvexUndoPropertiesChangeCommand::Create(item, before, now, CKorvexUndoGroupCommand::Create(nullptr));
+        CKorvexUndoPropertiesChangeCommand::Create(item, before, now, CKorvexUndoGroupCommand::Create(m_scene.undoManager()));
 }
 
 bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty& record)
@@ -126,9 +124,9 @@ bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty&
     if (!CKorvexItemFactory::isKnownType(type))
         return false;
     if (type == CKorvexItemTypes::Screen) {
-        m_scene.applyProperties(m_scene.m_screen, record);
-        m_scene.m_currentItem = m_scene.m_screen;
-        m_scene.showInPanel(m_scene.m_screen);
+        m_scene.applyProperties(m_scene.screen(), record);
+        m_scene.setCurrentItem(m_scene.screen());
+        m_scene.showInPanel(m_scene.screen());
         return true;
     }
     if (type == CKorvexItemTypes::Area3D && m_scene.has3DArea())
@@ -138,7 +136,7 @@ bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty&
     m_scene.addItem(item);
     companion->attach(item, QPointF());
     m_scene.applyProperties(item, record);
-    m_scene.m_currentItem = item;
+    m_scene.setCurrentItem(item);
     m_scene.selectItem(item, true);
     companion->placeHandles();
     m_scene.showInPanel(item);

@@ -9,7 +9,7 @@
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexDesignerText.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "scene/CKorvexResizeHandles.h"
 #include "scene/CKorvexSceneInput.h"
@@ -47,7 +47,7 @@ QString CKorvexScenePageOperations::copyText(CKorvexDesignerScene& scene)
     const auto items = scene.pageItems();
     for (QGraphicsItem* item : items) {
         const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
-        if (!companion->hasRecord() || !CKorvexDesignerContext::selection().contains(const_cast<CKorvexDesignerItem*>(companion))
+        if (!companion->hasRecord() || !scene.context().selection().contains(const_cast<CKorvexDesignerItem*>(companion))
             || companion->recordType() == CKorvexItemTypes::Area3D)
             continue;
         blocks.append(scene.itemProperties(item).toItemBlock());
@@ -84,13 +84,13 @@ bool CKorvexScenePageOperations::pasteText(CKorvexDesignerScene& scene, const QS
 
 void CKorvexScenePageOperations::paste(CKorvexDesignerScene& scene)
 {
-    CKorvexUndoCommandStack::Create();
+    CKorvexUndoCommandStack::Create(scene.undoManager());
     scene.ClearSelection();
     const QString text = QGuiApplication::clipboard()->text();
     if (!text.isEmpty())
         pasteText(scene, text);
     scene.refreshItems();
-    CKorvexUndoCommandStack::Close(true);
+    CKorvexUndoCommandStack::Close(scene.undoManager(), true);
 }
 
 QList<QGraphicsItem*> CKorvexScenePageOperations::itemsToDelete(CKorvexDesignerScene& scene)
@@ -121,7 +121,7 @@ void CKorvexScenePageOperations::deleteSelection(CKorvexDesignerScene& scene)
     }
     scene.clearSelection();
     scene.ClearSelection();
-    CKorvexUndoGroupCommand* group = doomed.isEmpty() ? nullptr : CKorvexUndoGroupCommand::Create(nullptr);
+    CKorvexUndoGroupCommand* group = doomed.isEmpty() ? nullptr : CKorvexUndoGroupCommand::Create(scene.undoManager());
     for (QGraphicsItem* item : doomed) {
         auto* deletable = dynamic_cast<CKorvexDeletableItem*>(item);
         if (!deletable)
@@ -136,24 +136,19 @@ void CKorvexScenePageOperations::deleteSelection(CKorvexDesignerScene& scene)
 
 bool CKorvexScenePageOperations::resetPage(CKorvexDesignerScene& scene, bool askForPageSize)
 {
-    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
+    scene.context().setTemplateReadVersion(std::nullopt);
     CKorvexPageSetup setup = scene.pageSetup();
-    const bool accepted = !askForPageSize || (scene.m_pageSetupChooser && scene.m_pageSetupChooser(setup));
+    const bool accepted = !askForPageSize || scene.choosePageSetup(setup);
     if (accepted) {
-        scene.m_input->cancelRubberBand();
-        scene.destroyAllItems();
-        scene.createScreen();
-        scene.m_currentItem = nullptr;
+        scene.clearPage();
         if (askForPageSize)
             scene.applyPageSetup(setup);
-        scene.itemProperties(scene.m_screen);
-        scene.m_modified = false;
-        scene.showInPanel(scene.m_screen);
-        if (scene.m_propertyPanel)
-            scene.m_propertyPanel->setPendingChange(false);
+        scene.itemProperties(scene.screen());
+        scene.clearPendingChanges();
+        scene.showInPanel(scene.screen());
         scene.update();
     }
     // A cancelled dialog keeps the page but still starts a fresh history.
-    Korvex::CKorvexUndoManager::getInstance().ClearHistory();
+    scene.undoManager().ClearHistory();
     return accepted;
 }

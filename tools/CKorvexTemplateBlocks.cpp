@@ -2,7 +2,7 @@
 
 #include "io/CKorvexTemplateText.h"
 #include "scene/CKorvexItemFactory.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 
 #include <QFile>
 

@@ -3,8 +3,8 @@
 #include "actions/CKorvexActionEnabled.h"
 #include "dictionary/CKorvexDictionary.h"
 #include "scene/CKorvexItemRecordApplier.h"
-#include "scene/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPropertyText.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyText.h"
 #include "tools/CKorvexValueCheck.h"
 
 #include <QFileInfo>

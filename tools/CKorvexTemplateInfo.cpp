@@ -1,7 +1,8 @@
 #include "tools/CKorvexTemplateInfo.h"
 
 #include "io/CKorvexTemplateWriter.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "scene/CKorvexDesignerScene.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +12,7 @@
 QList<CKorvexTemplateInfo::Item> CKorvexTemplateInfo::itemsOf(CKorvexDesignerScene& scene)
 {
     QList<Item> items;
-    const QStringList blocks = CKorvexTemplateWriter(scene).itemBlocks();
+    const QStringList blocks = CKorvexTemplateWriter(scene.writtenRecords()).itemBlocks();
     for (const QString& block : blocks)
         items.append(itemOfBlock(block));
     return items;

@@ -1,8 +1,7 @@
 #include "tools/CKorvexTemplateTool.h"
 
 #include "dictionary/CKorvexDictionary.h"
-#include "io/CKorvexPreviewWriter.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "services/CKorvexProductInfo.h"
 #include "tools/CKorvexPageRenderer.h"
@@ -112,7 +111,7 @@ QString CKorvexTemplateTool::readFailure(const CKorvexDesignerScene& scene, cons
 
 int CKorvexTemplateTool::info(CKorvexDesignerScene& scene, bool json)
 {
-    const std::optional<unsigned> version = CKorvexDesignerContext::templateReadVersion();
+    const std::optional<unsigned> version = scene.context().templateReadVersion();
     const QList<CKorvexTemplateInfo::Item> items = CKorvexTemplateInfo::itemsOf(scene);
     if (json)
         m_output << QString::fromUtf8(CKorvexTemplateInfo::json(version, items));
@@ -134,7 +133,7 @@ int CKorvexTemplateTool::preview(CKorvexDesignerScene& scene, const QString& tar
     QTemporaryDir folder;
     if (!folder.isValid())
         return fail(target, QStringLiteral("no temporary folder can be made"));
-    if (!CKorvexPreviewWriter::write(scene, folder.filePath(QStringLiteral("preview.ktf"))))
+    if (!scene.writePreview(folder.filePath(QStringLiteral("preview.ktf"))))
         return fail(target, QStringLiteral("the preview cannot be drawn"));
     QFile picture(folder.filePath(QStringLiteral("_preview.png")));
     QSaveFile output(target);

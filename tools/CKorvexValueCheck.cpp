@@ -1,9 +1,9 @@
 #include "tools/CKorvexValueCheck.h"
 
 #include "scene/CKorvexDesigner3DArea.h"
-#include "scene/CKorvexItemWords.h"
-#include "scene/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPropertyText.h"
+#include "io/CKorvexItemWords.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyText.h"
 
 #include <QStringList>
 #include <cmath>

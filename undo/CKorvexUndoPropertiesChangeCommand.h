@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/CKorvexUndoCommand.h"
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 #include "undo/CKorvexErrorCodeForUndoCommand.h"
 
 class QGraphicsItem;

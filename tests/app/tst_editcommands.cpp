@@ -3,7 +3,6 @@
 #include "app/DesignerMainWindow.h"
 #include "core/CKorvexUndoManager.h"
 #include "scene/CKorvexDeletableItem.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerRect.h"
 #include "scene/CKorvexDesignerScene.h"
@@ -277,7 +276,7 @@ void TestEditCommands::preferencesResizeHandles()
     });
     m_window->ui().actionPreferences->trigger();
     QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPreferences")});
-    QCOMPARE(CKorvexDesignerContext::gridSize(), 30);
+    QCOMPARE(m_window->scene()->context().gridSize(), 30);
     QCOMPARE(handles->handle(0)->width(), 30.0);
 }
 

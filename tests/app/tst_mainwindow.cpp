@@ -2,7 +2,6 @@
 #include "KorvexTestMain.h"
 #include "app/CKorvexAboutDialog.h"
 #include "app/DesignerMainWindow.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "services/CKorvexProductInfo.h"
 
@@ -81,13 +80,11 @@ private slots:
 void TestMainWindow::init()
 {
     KorvexTestEnvironment::clearSettings();
-    CKorvexDesignerContext::setZoomCompensation(1.0);
 }
 
 void TestMainWindow::windowLayout()
 {
     DesignerMainWindow window;
-    QCOMPARE(DesignerMainWindow::instance(), &window);
     QCOMPARE(window.objectName(), QStringLiteral("DesignerMainWindow"));
     QCOMPARE(window.size(), QSize(663, 750));
     QCOMPARE(window.windowModality(), Qt::ApplicationModal);
@@ -118,7 +115,6 @@ void TestMainWindow::viewSettings()
     QGraphicsView* view = window.view();
     QCOMPARE(view->scene(), static_cast<QGraphicsScene*>(window.scene()));
     QCOMPARE(window.scene()->parent(), static_cast<QObject*>(&window));
-    QCOMPARE(CKorvexDesignerContext::currentScene(), window.scene());
     // The page of a new scene, with a margin of 30 all round.
     QCOMPARE(window.scene()->sceneRect(), QRectF(-30, -30, 560, 760));
     QCOMPARE(view->styleSheet(),
@@ -283,17 +279,17 @@ void TestMainWindow::zoomBoxScalesTheView()
     QCOMPARE(window.zoomPercent(), 400);
     QCOMPARE(window.view()->transform().m11(), 4.0);
     QCOMPARE(window.view()->transform().m22(), 4.0);
-    QCOMPARE(CKorvexDesignerContext::zoomCompensation(), 1 / 1.5);
+    QCOMPARE(window.scene()->context().zoomCompensation(), 1 / 1.5);
     QCOMPARE(window.view()->renderHints(),
              QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 
     box->setCurrentText(QStringLiteral("50%"));
     QCOMPARE(window.view()->transform().m11(), 0.5);
-    QCOMPARE(CKorvexDesignerContext::zoomCompensation(), 2.0);
+    QCOMPARE(window.scene()->context().zoomCompensation(), 2.0);
 
     box->setCurrentText(QStringLiteral("100%"));
     QCOMPARE(window.view()->transform().m11(), 1.0);
-    QCOMPARE(CKorvexDesignerContext::zoomCompensation(), 1.0);
+    QCOMPARE(window.scene()->context().zoomCompensation(), 1.0);
     QVERIFY(!window.view()->renderHints().testFlag(QPainter::Antialiasing));
 }
 
@@ -306,7 +302,7 @@ void TestMainWindow::zoomInOutStopAtTheEnds()
     box->setCurrentText(QStringLiteral("6400%"));
     window.ui().actionZoom_In->trigger();
     QCOMPARE(box->currentText(), QStringLiteral("6400%"));
-    QCOMPARE(CKorvexDesignerContext::zoomCompensation(), 1 / 3.0);
+    QCOMPARE(window.scene()->context().zoomCompensation(), 1 / 3.0);
     window.ui().actionZoom_Out->trigger();
     QCOMPARE(box->currentText(), QStringLiteral("3200%"));
     box->setCurrentText(QStringLiteral("10%"));

@@ -3,7 +3,7 @@
 #include "app/CKorvexCommandLine.h"
 #include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "services/CKorvexLanguageService.h"
 #include "services/CKorvexProductInfo.h"
 
@@ -148,8 +148,9 @@ void TestStartup::previewImageLoadsOnlyReadableFiles()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
     file.close();
-    CKorvexStartup::loadPreviewImage(bad);
-    QVERIFY(CKorvexDesignerContext::preview3DImage().isNull());
+    CKorvexDesignerScene scene;
+    CKorvexStartup::loadPreviewImage(scene, bad);
+    QVERIFY(scene.context().preview3DImage().isNull());
 
     // The format comes from the content, whatever the name says.
     const QString good = folder.filePath(QStringLiteral("preview.dat"));
@@ -160,7 +161,7 @@ void TestStartup::previewImageLoadsOnlyReadableFiles()
     CKorvexStartup::applyCommandLine(window, CKorvexCommandLine::evaluate({QStringLiteral("designer"),
                                                                             QStringLiteral("-annot3DPreviewImage"),
                                                                             QStringLiteral(" ") + good + " "}));
-    QCOMPARE(CKorvexDesignerContext::preview3DImage().size(), QSize(7, 5));
+    QCOMPARE(window.scene()->context().preview3DImage().size(), QSize(7, 5));
 }
 
 void TestStartup::languageMenuListsFoundLanguages()

@@ -5,7 +5,7 @@
 #include "KorvexZipTestArchive.h"
 #include "io/CKorvexPackage.h"
 #include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 #include "scene/CKorvexDesignerScene.h"
 
 #include <QDir>

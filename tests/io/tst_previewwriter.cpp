@@ -2,7 +2,6 @@
 #include "KorvexTestMain.h"
 #include "io/CKorvexPreviewWriter.h"
 #include "scene/CKorvexDesigner3DArea.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexResizeHandles.h"
 
@@ -17,7 +16,6 @@ class TestPreviewWriter : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void pictureThroughTheScene_data();
     void pictureThroughTheScene();
     void gridIsNotDrawnAndIsRestored();
@@ -36,11 +34,6 @@ void TestPreviewWriter::init()
 {
     KorvexTestEnvironment::clearSettings();
     QFile::remove(m_dir.filePath(QStringLiteral("_preview.png")));
-}
-
-void TestPreviewWriter::cleanup()
-{
-    CKorvexDesignerContext::setPreview3DImage(QImage());
 }
 
 void TestPreviewWriter::setPage(CKorvexDesignerScene& scene, const QSize& size)
@@ -108,8 +101,8 @@ void TestPreviewWriter::areaDrawsItsOwnLookAndPreviewReturns()
 {
     QImage shared(40, 40, QImage::Format_ARGB32);
     shared.fill(QColor(255, 0, 255));
-    CKorvexDesignerContext::setPreview3DImage(shared);
     CKorvexDesignerScene scene;
+    scene.context().setPreview3DImage(shared);
     setPage(scene, QSize(100, 100));
     QVERIFY(add(scene, {"type:3d area", "start location:20 20", "width:60", "height:60", "3d mode:Single Color",
                         "fill color:0 0 255"}));
@@ -117,7 +110,7 @@ void TestPreviewWriter::areaDrawsItsOwnLookAndPreviewReturns()
     const QImage preview = previewOf(scene);
     // The page stands at (15, 15) on the canvas; the area's caption stays clear of its corner.
     QCOMPARE(preview.pixel(38, 38), QColor(0, 0, 255).rgb());
-    QVERIFY(CKorvexDesigner3DArea::isPreviewShown());
+    QVERIFY(scene.context().isPreview3DShown());
 }
 
 void TestPreviewWriter::handlesAreNotDrawn()

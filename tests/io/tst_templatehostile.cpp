@@ -1,6 +1,5 @@
 #include "KorvexTemplateTestPage.h"
 #include "KorvexTestMain.h"
-#include "scene/CKorvexDesignerContext.h"
 
 #include <QTemporaryDir>
 
@@ -197,12 +196,12 @@ void TestTemplateHostile::longLinesAndLargeFilesFinish()
     QFETCH(bool, read);
     QFETCH(int, items);
     QVERIFY(writeBytes(archive(), text));
-    CKorvexDesignerContext::setTemplateReadVersion(4242u);
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     QCOMPARE(scene.readTemplate(archive()), read);
     QCOMPARE(scene.pageItems().size(), items);
     if (!read)
-        QCOMPARE(CKorvexDesignerContext::templateReadVersion(), std::optional<unsigned>(4242u));
+        QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(4242u));
 }
 
 KORVEX_TEST_MAIN(TestTemplateHostile)

@@ -1,7 +1,6 @@
 #include "KorvexTemplateTestPage.h"
 #include "KorvexTestMain.h"
 #include "core/CKorvexUndoManager.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexDesignerScreen.h"
 
@@ -46,7 +45,6 @@ private:
 void TestTemplateReader::init()
 {
     KorvexTestEnvironment::clearSettings();
-    CKorvexDesignerContext::setTemplateReadVersion(4242u);
 }
 
 QString TestTemplateReader::writeText(const QString& name, const QByteArray& text)
@@ -101,10 +99,11 @@ void TestTemplateReader::tolerances()
     QFETCH(QStringList, types);
     QFETCH(unsigned, version);
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     const QString path = writeText(QStringLiteral("bare.ktf"), text);
     QCOMPARE(scene.readTemplate(path), read);
     QCOMPARE(KorvexTemplateTest::pageTypes(scene), types);
-    QCOMPARE(CKorvexDesignerContext::templateReadVersion(), std::optional<unsigned>(version));
+    QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(version));
     QCOMPARE(scene.currentTemplatePath(), path);
     QVERIFY(scene.temporaryFolders().isEmpty());
 }
@@ -128,23 +127,26 @@ void TestTemplateReader::versionLine()
     QFETCH(QByteArray, line);
     QFETCH(unsigned, version);
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     QVERIFY(scene.readTemplate(writeText(QStringLiteral("version.ktf"), line + "\n" + rectBlock)));
-    QCOMPARE(CKorvexDesignerContext::templateReadVersion(), std::optional<unsigned>(version));
+    QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(version));
 }
 
 void TestTemplateReader::unreadableFileLeavesThePage()
 {
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     QVERIFY(add(scene, {"type:rect"}));
     QVERIFY(!scene.readTemplate(m_dir.filePath(QStringLiteral("missing.ktf"))));
     QVERIFY(!scene.readTemplate(m_dir.path()));
     QCOMPARE(KorvexTemplateTest::pageTypes(scene), QStringList{"rect"});
-    QCOMPARE(CKorvexDesignerContext::templateReadVersion(), std::optional<unsigned>(4242u));
+    QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(4242u));
 }
 
 void TestTemplateReader::failureKeepsTheBlocksBefore()
 {
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     scene.setModified(true);
     const QByteArray text = "kvx file version 11005\n" + rectBlock + lineBlock + "item begin\nitem end\n" + rectBlock;
     QVERIFY(!scene.readTemplate(writeText(QStringLiteral("partial.ktf"), text)));
@@ -155,6 +157,7 @@ void TestTemplateReader::failureKeepsTheBlocksBefore()
 void TestTemplateReader::screenOnlyFileChangesOnlyThePage()
 {
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     QVERIFY(scene.readTemplate(writeText(QStringLiteral("screen.ktf"), screenBlock)));
     QVERIFY(scene.pageItems().isEmpty());
     QCOMPARE(scene.screen()->width(), 320.0);
@@ -166,11 +169,12 @@ void TestTemplateReader::screenOnlyFileChangesOnlyThePage()
 void TestTemplateReader::readClearsSelectionFlagsAndHistory()
 {
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     scene.setModified(true);
     QVERIFY(scene.readTemplate(writeText(QStringLiteral("flags.ktf"), rectBlock + lineBlock)));
     QVERIFY(!scene.isModified());
     QVERIFY(scene.selectedPageItems().isEmpty());
-    QVERIFY(CKorvexDesignerContext::selection().isEmpty());
+    QVERIFY(scene.context().selection().isEmpty());
     QVERIFY(!Korvex::CKorvexUndoManager::getInstance().CanUndo());
 }
 
@@ -185,6 +189,7 @@ void TestTemplateReader::bareTextFindsImages()
                               "item begin\ntype:image\npath:C:\\Users\\me\\beside.png\nitem end\n"
                               "item begin\ntype:image\npath:gone.png\nitem end\n";
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     QVERIFY(scene.readTemplate(writeText(QStringLiteral("bare/page.ktf"), text)));
     QStringList paths;
     const QList<QGraphicsItem*> items = scene.pageItems();
@@ -241,6 +246,7 @@ void TestTemplateReader::packageTextFileIsChosenByName()
     QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("packages"))));
     QVERIFY(KorvexZipTest::writeArchive(path, entries));
     CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(4242u);
     QCOMPARE(scene.readTemplate(path), !types.isEmpty());
     QCOMPARE(KorvexTemplateTest::pageTypes(scene), types);
     QCOMPARE(scene.temporaryFolders().size(), 1);

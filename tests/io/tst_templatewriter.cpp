@@ -4,7 +4,6 @@
 #include "scene/CKorvexDeletableItem.h"
 #include "actions/CKorvexActionEnabled.h"
 #include "core/CKorvexActionUrl.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexDesignerLabel.h"
 #include "scene/CKorvexDesignerScreen.h"
@@ -118,7 +117,6 @@ private:
 void TestTemplateWriter::init()
 {
     KorvexTestEnvironment::clearSettings();
-    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
     m_dir = std::make_unique<QTemporaryDir>();
     // Working folders go to a private temporary folder, where the test can see them.
     QVERIFY(QDir().mkpath(path(QStringLiteral("tmp"))));

@@ -3,7 +3,7 @@
 #include "core/CKorvexUndoManager.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "services/CKorvexProductInfo.h"

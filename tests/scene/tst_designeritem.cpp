@@ -1,11 +1,11 @@
 #include "KorvexTestEnvironment.h"
 #include "KorvexTestMain.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexResizeHandle.h"
 #include "scene/CKorvexResizeHandles.h"
 #include "services/CKorvexProductInfo.h"
@@ -47,7 +47,7 @@ private slots:
 private:
     struct Page
     {
-        QGraphicsScene scene;
+        CKorvexDesignerScene scene;
         CKorvexDesignerScreen* screen = nullptr;
     };
     static std::unique_ptr<Page> makePage();
@@ -61,15 +61,12 @@ void TestDesignerItem::init()
     const auto settings = CKorvexProductInfo::openSettings();
     settings->setValue(QStringLiteral("Designer/SnappingCheckBox"), true);
     settings->setValue(QStringLiteral("Designer/GridSize"), 10);
-    CKorvexDesignerContext::setZoomCompensation(1.0);
-    CKorvexDesignerContext::setSnappingSuspended(false);
 }
 
 std::unique_ptr<TestDesignerItem::Page> TestDesignerItem::makePage()
 {
     auto page = std::make_unique<Page>();
-    page->screen = new CKorvexDesignerScreen;
-    page->scene.addItem(page->screen);
+    page->screen = page->scene.screen();
     return page;
 }
 
@@ -89,8 +86,9 @@ void TestDesignerItem::resizePage(Page& page, double w, double h)
 {
     page.screen->setWidth(w);
     page.screen->setHeight(h);
-    for (CKorvexDesignerItem* companion : CKorvexDesignerContext::companions())
-        companion->rescaleToPage();
+    const auto items = page.scene.pageItems();
+    for (QGraphicsItem* item : items)
+        CKorvexDesignerItem::companionOf(item)->rescaleToPage();
 }
 
 void TestDesignerItem::companionLivesInSlotThree()
@@ -101,22 +99,22 @@ void TestDesignerItem::companionLivesInSlotThree()
     QCOMPARE(CKorvexDesignerItem::companionOf(rect), companion);
     QCOMPARE(companion->item(), rect);
     QCOMPARE(rect->pos(), QPointF(10, 20));
-    QVERIFY(CKorvexDesignerContext::companions().contains(companion));
-    QCOMPARE(CKorvexDesignerItem::companionOf(page->screen), nullptr);
+    QVERIFY(page->scene.context().companions().contains(companion));
+    QCOMPARE(CKorvexDesignerItem::companionOf(page->scene.rubberBand()), nullptr);
     QCOMPARE(CKorvexDesignerItem::companionOf(nullptr), nullptr);
 }
 
 void TestDesignerItem::itemDestroysItsCompanion()
 {
     auto page = makePage();
+    const int itemsBefore = page->scene.items().size();
     auto* rect = new CKorvexDesignerRect;
     QPointer<CKorvexDesignerItem> companion = addItem(*page, rect, CKorvexItemTypes::Rect, QPointF());
-    const int itemsWithHandles = page->scene.items().size();
-    QCOMPARE(itemsWithHandles, 2 + CKorvexResizeHandles::Count);
+    QCOMPARE(page->scene.items().size(), itemsBefore + 1 + CKorvexResizeHandles::Count);
     delete rect;
     QVERIFY(companion.isNull());
-    QCOMPARE(page->scene.items().size(), 1);
-    QVERIFY(CKorvexDesignerContext::companions().isEmpty());
+    QCOMPARE(page->scene.items().size(), itemsBefore);
+    QCOMPARE(page->scene.context().companions().size(), 1);
 }
 
 void TestDesignerItem::sceneDestructionIsSafe()
@@ -125,8 +123,6 @@ void TestDesignerItem::sceneDestructionIsSafe()
     for (int i = 0; i < 3; ++i)
         addItem(*page, new CKorvexDesignerRect, CKorvexItemTypes::Rect, QPointF(i * 20, 0))->setSelected(true);
     page.reset();
-    QVERIFY(CKorvexDesignerContext::companions().isEmpty());
-    QVERIFY(CKorvexDesignerContext::selection().isEmpty());
 }
 
 void TestDesignerItem::recordIsOwnedByCompanion()
@@ -137,9 +133,9 @@ void TestDesignerItem::recordIsOwnedByCompanion()
     record.setValue(P::Type, QStringLiteral("RECT"));
     companion.setRecord(record);
     QVERIFY(companion.hasRecord());
-    QCOMPARE(companion.record().owner(), &companion);
+    QCOMPARE(companion.record().owner(), static_cast<QObject*>(&companion));
     QCOMPARE(companion.recordType(), QStringLiteral("rect"));
-    QCOMPARE(record.owner(), nullptr);
+    QCOMPARE(record.owner(), static_cast<QObject*>(nullptr));
 }
 
 void TestDesignerItem::handlesAreMadeHidden()
@@ -181,7 +177,8 @@ void TestDesignerItem::handleSideFollowsGrid()
     const auto settings = CKorvexProductInfo::openSettings();
     settings->setValue(QStringLiteral("Designer/SnappingCheckBox"), snapping);
     settings->setValue(QStringLiteral("Designer/GridSize"), grid);
-    CKorvexResizeHandles handles;
+    CKorvexDesignerScene scene;
+    CKorvexResizeHandles handles(&scene);
     QCOMPARE(handles.handle(3)->width(), side);
     handles.setHandleSide(3);
     QCOMPARE(handles.handle(3)->width(), 10.0);
@@ -218,15 +215,14 @@ void TestDesignerItem::handlesScaleWithZoom()
 {
     QFETCH(int, zoom);
     QFETCH(double, factor);
-    CKorvexDesignerContext::setZoomCompensation(CKorvexDesignerContext::zoomCompensationForPercent(zoom));
     auto page = makePage();
+    page->scene.context().setZoomCompensation(CKorvexDesignerContext::zoomCompensationForPercent(zoom));
     CKorvexDesignerItem* companion = addItem(*page, new CKorvexDesignerRect, CKorvexItemTypes::Rect, QPointF(100, 100));
     CKorvexResizeHandle* handle = companion->handles()->handle(0);
     QCOMPARE(handle->boundingRect().width(), 10 * factor);
     QCOMPARE(handle->sceneRect().size(), QSizeF(10 * factor, 10 * factor));
     QCOMPARE(handle->sceneRect().center(), QPointF(100, 100));
     QVERIFY(handle->contains(handle->boundingRect().center()));
-    CKorvexDesignerContext::setZoomCompensation(1.0);
 }
 
 void TestDesignerItem::lineShowsTwoHandles()
@@ -263,14 +259,14 @@ void TestDesignerItem::selectionSetAndDeletedItems()
     auto* rect = new CKorvexDesignerRect;
     CKorvexDesignerItem* companion = addItem(*page, rect, CKorvexItemTypes::Rect, QPointF());
     companion->setSelected(true);
-    QVERIFY(CKorvexDesignerContext::selection().contains(companion));
+    QVERIFY(page->scene.context().selection().contains(companion));
     QVERIFY(rect->isSelected());
     QVERIFY(companion->handles()->anyVisible());
     companion->setSelected(false);
     rect->setDeleted(true);
     companion->setSelected(true);
     QVERIFY(!companion->isSelected());
-    QVERIFY(CKorvexDesignerContext::selection().isEmpty());
+    QVERIFY(page->scene.context().selection().isEmpty());
 }
 
 void TestDesignerItem::dragMovesBySnappedDelta()

@@ -2,7 +2,6 @@
 #include "KorvexTestEnvironment.h"
 #include "KorvexTestMain.h"
 #include "dictionary/CKorvexDictionary.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLabel.h"
 
 #include <QFocusEvent>

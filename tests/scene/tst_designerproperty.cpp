@@ -1,8 +1,8 @@
 #include "KorvexTestMain.h"
-#include "scene/CKorvexDesignerProperty.h"
-#include "scene/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPropertyText.h"
-#include "scene/CKorvexPropertyValue.h"
+#include "io/CKorvexDesignerProperty.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyText.h"
+#include "io/CKorvexPropertyValue.h"
 
 #include <QPointF>
 

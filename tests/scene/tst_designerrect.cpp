@@ -1,10 +1,10 @@
 #include "KorvexItemRendering.h"
 #include "KorvexTestEnvironment.h"
 #include "KorvexTestMain.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerFormTextBox.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerRect.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QGraphicsScene>
@@ -51,7 +51,6 @@ void TestDesignerRect::setGrid(int step)
 void TestDesignerRect::init()
 {
     KorvexTestEnvironment::clearSettings();
-    CKorvexDesignerContext::setZoomCompensation(1.0);
     setGrid(10);
 }
 
@@ -151,7 +150,11 @@ void TestDesignerRect::resizeEdges()
 
 void TestDesignerRect::resizeStopsAtOneGridStep()
 {
-    CKorvexDesignerRect rect;
+    // The step comes from the grid of the page the item is on.
+    CKorvexDesignerScene scene;
+    auto* onPage = new CKorvexDesignerRect;
+    scene.addItem(onPage);
+    CKorvexDesignerRect& rect = *onPage;
     rect.setRect(100, 100, 100, 100);
     rect.beginResize();
     rect.moveHandle(7, QPointF(105, 50));

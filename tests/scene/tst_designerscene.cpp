@@ -1,11 +1,9 @@
 #include "KorvexSceneBench.h"
 #include "KorvexScriptedPrompt.h"
 #include "KorvexTestMain.h"
-#include "io/CKorvexTemplateWriter.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerRect.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexResizeHandle.h"
 #include "scene/CKorvexResizeHandles.h"
 
@@ -40,6 +38,7 @@ private slots:
     void clickWithoutChangeLeavesNoUndoStep();
     void doubleClickOpensTheEditor();
     void unknownDropCreatesNothing();
+    void twoScenesKeepTheirOwnState();
 
 private:
     std::unique_ptr<KorvexSceneBench> m_bench;
@@ -56,7 +55,6 @@ void TestDesignerScene::init()
 void TestDesignerScene::cleanup()
 {
     m_bench.reset();
-    CKorvexDesignerContext::setSnappingSuspended(false);
 }
 
 void TestDesignerScene::newItemsArePlacedOnTheGrid_data()
@@ -216,21 +214,20 @@ void TestDesignerScene::undoneCreationIsHiddenAndNotWritten()
     m_bench->scene->setCreationType(CKorvexItemTypes::Rect);
     m_bench->click(QPointF(100, 100));
     QGraphicsItem* item = m_bench->scene->currentItem();
-    CKorvexTemplateWriter writer(*m_bench->scene);
-    QCOMPARE(writer.itemBlocks().size(), 2);
-    QVERIFY(CKorvexTemplateWriter::isWritten(item));
+    QCOMPARE(m_bench->scene->writtenRecords().size(), 2);
+    QVERIFY(CKorvexDesignerScene::isWritten(item));
 
     m_bench->scene->undo();
     QVERIFY(!item->isVisible());
     QVERIFY(!item->isEnabled());
     QVERIFY(KorvexSceneBench::isDeleted(item));
-    QVERIFY(!CKorvexTemplateWriter::isWritten(item));
-    QCOMPARE(writer.itemBlocks().size(), 1);
+    QVERIFY(!CKorvexDesignerScene::isWritten(item));
+    QCOMPARE(m_bench->scene->writtenRecords().size(), 1);
 
     m_bench->scene->redo();
     QVERIFY(item->isVisible());
     QVERIFY(item->isEnabled());
-    QVERIFY(CKorvexTemplateWriter::isWritten(item));
+    QVERIFY(CKorvexDesignerScene::isWritten(item));
     QCOMPARE(item->pos(), QPointF(100, 100));
 }
 
@@ -306,11 +303,11 @@ void TestDesignerScene::altSuspendsSnapping()
 {
     m_bench->scene->setCreationType(CKorvexItemTypes::Rect);
     QTest::keyPress(m_bench->view.get(), Qt::Key_Alt);
-    QVERIFY(CKorvexDesignerContext::snappingSuspended());
+    QVERIFY(m_bench->scene->context().snappingSuspended());
     m_bench->scenePress(QPointF(17.3, 19.9));
     QCOMPARE(m_bench->scene->currentItem()->pos(), QPointF(17, 20));
     QTest::keyRelease(m_bench->view.get(), Qt::Key_Alt);
-    QVERIFY(!CKorvexDesignerContext::snappingSuspended());
+    QVERIFY(!m_bench->scene->context().snappingSuspended());
     m_bench->scene->setCreationType(CKorvexItemTypes::Rect);
     m_bench->scenePress(QPointF(17.3, 19.9));
     QCOMPARE(m_bench->scene->currentItem()->pos(), QPointF(10, 10));
@@ -406,6 +403,36 @@ void TestDesignerScene::unknownDropCreatesNothing()
     QCOMPARE(KorvexSceneBench::undoCount(), 0);
     m_bench->drop(QStringLiteral("Rect"), QPointF(57, 50));
     QCOMPARE(m_bench->scene->currentItem()->pos(), QPointF(50, 50));
+}
+
+void TestDesignerScene::twoScenesKeepTheirOwnState()
+{
+    CKorvexDesignerScene& first = *m_bench->scene;
+    Korvex::CKorvexUndoManager secondHistory;
+    CKorvexDesignerScene second(nullptr, &secondHistory);
+    QGraphicsItem* a = first.createItem(CKorvexItemTypes::Rect, QPointF(20, 20));
+    QGraphicsItem* b = second.createItem(CKorvexItemTypes::Rect, QPointF(20, 20));
+    for (CKorvexDesignerScene* scene : {&first, &second}) {
+        QGraphicsItem* item = scene == &first ? a : b;
+        scene->beginState();
+        item->setPos(100, 100);
+        scene->endState();
+    }
+    first.context().setZoomCompensation(0.5);
+    first.context().setTemplateReadVersion(11005u);
+
+    first.undo();
+    QCOMPARE(a->pos(), QPointF(20, 20));
+    QCOMPARE(b->pos(), QPointF(100, 100));
+    QCOMPARE(secondHistory.UndoCount(), 2);
+    QVERIFY(first.context().selection().contains(CKorvexDesignerItem::companionOf(a)));
+    QCOMPARE(second.context().selection(), QSet<CKorvexDesignerItem*>{CKorvexDesignerItem::companionOf(b)});
+    QCOMPARE(second.context().zoomCompensation(), 1.0);
+    QVERIFY(!second.context().templateReadVersion());
+    second.undo();
+    second.undo();
+    QVERIFY(KorvexSceneBench::isDeleted(b));
+    QVERIFY(!KorvexSceneBench::isDeleted(a));
 }
 
 KORVEX_TEST_MAIN(TestDesignerScene)

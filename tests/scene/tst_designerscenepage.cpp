@@ -1,11 +1,9 @@
 #include "KorvexSceneBench.h"
 #include "KorvexTestMain.h"
 #include "core/CKorvexUndoGroupCommand.h"
-#include "io/CKorvexTemplateWriter.h"
-#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerRect.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "undo/CKorvexUndPageSizeChangedCommand.h"
 
 #include <QClipboard>
@@ -134,15 +132,15 @@ void TestDesignerScenePage::deletingTwoItemsIsOneUndoStep()
     QVERIFY(!first->isVisible() && !first->isEnabled());
     QCOMPARE(scene().currentItem(), kept);
     QCOMPARE(m_bench->panel.shown.last(), nullptr);
-    QVERIFY(CKorvexDesignerContext::selection().isEmpty());
+    QVERIFY(scene().context().selection().isEmpty());
     QCOMPARE(KorvexSceneBench::undoCount(), 1);
-    QCOMPARE(CKorvexTemplateWriter(scene()).itemBlocks().size(), 2);
+    QCOMPARE(scene().writtenRecords().size(), 2);
 
     scene().undo();
     QVERIFY(first->isVisible() && second->isVisible() && first->isEnabled());
     QVERIFY(!KorvexSceneBench::isDeleted(first) && !KorvexSceneBench::isDeleted(second));
     QCOMPARE(first->pos(), QPointF(10, 10));
-    QCOMPARE(CKorvexTemplateWriter(scene()).itemBlocks().size(), 4);
+    QCOMPARE(scene().writtenRecords().size(), 4);
     scene().redo();
     QVERIFY(!first->isVisible() && !second->isVisible());
     QVERIFY(kept->isVisible());
@@ -280,7 +278,7 @@ void TestDesignerScenePage::acceptedResetGivesANewPage()
         return true;
     });
     scene().screen()->setWidth(640);
-    CKorvexDesignerContext::setTemplateReadVersion(11005u);
+    scene().context().setTemplateReadVersion(11005u);
     m_bench->rect(40, 50);
     scene().setModified();
     m_bench->panel.pending = true;
@@ -297,7 +295,7 @@ void TestDesignerScenePage::acceptedResetGivesANewPage()
     QVERIFY(!scene().isModified());
     QVERIFY(!m_bench->panel.pending);
     QCOMPARE(m_bench->panel.shown.last(), screen);
-    QVERIFY(!CKorvexDesignerContext::templateReadVersion());
+    QVERIFY(!scene().context().templateReadVersion());
     QCOMPARE(KorvexSceneBench::undoCount(), 0);
 }
 

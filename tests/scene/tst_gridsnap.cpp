@@ -48,22 +48,23 @@ void TestGridSnap::coordinate()
 void TestGridSnap::stepFollowsSettingsAndAlt()
 {
     KorvexTestEnvironment::clearSettings();
-    QCOMPARE(CKorvexGridSnap::currentStep(), 1);
+    CKorvexDesignerContext context;
+    QCOMPARE(context.snapStep(), 1);
     {
         const auto settings = CKorvexProductInfo::openSettings();
         settings->setValue(QStringLiteral("Designer/SnappingCheckBox"), true);
         settings->setValue(QStringLiteral("Designer/GridSize"), 20);
     }
-    QCOMPARE(CKorvexGridSnap::currentStep(), 20);
-    QCOMPARE(CKorvexGridSnap::snap(QPointF(33, 29)), QPointF(20, 20));
-    CKorvexDesignerContext::setSnappingSuspended(true);
-    QCOMPARE(CKorvexGridSnap::snap(QPointF(33.4, 28.6)), QPointF(33, 29));
-    CKorvexDesignerContext::setSnappingSuspended(false);
+    QCOMPARE(context.snapStep(), 20);
+    QCOMPARE(CKorvexGridSnap::snap(QPointF(33, 29), context.snapStep()), QPointF(20, 20));
+    context.setSnappingSuspended(true);
+    QCOMPARE(CKorvexGridSnap::snap(QPointF(33.4, 28.6), context.snapStep()), QPointF(33, 29));
+    context.setSnappingSuspended(false);
     {
         const auto settings = CKorvexProductInfo::openSettings();
         settings->setValue(QStringLiteral("Designer/GridSize"), -5);
     }
-    QCOMPARE(CKorvexGridSnap::currentStep(), 1);
+    QCOMPARE(context.snapStep(), 1);
     KorvexTestEnvironment::clearSettings();
 }
 

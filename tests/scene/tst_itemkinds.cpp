@@ -3,7 +3,7 @@
 #include "KorvexTestMain.h"
 #include "dictionary/CKorvexDictionary.h"
 #include "scene/CKorvexDesigner3DArea.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerFormTextBox.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScreen.h"
@@ -50,9 +50,6 @@ private:
 void TestItemKinds::init()
 {
     KorvexTestEnvironment::clearSettings();
-    CKorvexDesignerContext::setZoomCompensation(1.0);
-    CKorvexDesignerContext::setPreview3DImage(QImage());
-    CKorvexDesigner3DArea::setPreviewShown(true);
 }
 
 QImage TestItemKinds::logoAt(const QSize& size)
@@ -225,17 +222,20 @@ void TestItemKinds::areaShowsSharedPreview()
 {
     QImage preview(50, 100, QImage::Format_ARGB32);
     preview.fill(Qt::blue);
-    CKorvexDesignerContext::setPreview3DImage(preview);
-    CKorvexDesigner3DArea area;
+    CKorvexDesignerScene scene;
+    scene.context().setPreview3DImage(preview);
+    auto* shown = new CKorvexDesigner3DArea;
+    scene.addItem(shown);
+    CKorvexDesigner3DArea& area = *shown;
     area.setRect(0, 0, 200, 200);
     QImage drawn = renderItem(area, QSize(200, 200));
     QCOMPARE(drawn.pixelColor(100, 100), QColor(Qt::blue));
     QCOMPARE(drawn.pixelColor(52, 100), QColor(Qt::blue));
     QCOMPARE(drawn.pixelColor(45, 100).alpha(), 0);
-    CKorvexDesigner3DArea::setPreviewShown(false);
+    scene.context().setPreview3DShown(false);
     drawn = renderItem(area, QSize(200, 200));
     QVERIFY(isNear(drawn.pixelColor(45, 100), QColor(210, 210, 210, 180)));
-    CKorvexDesigner3DArea::setPreviewShown(true);
+    scene.context().setPreview3DShown(true);
     area.setRect(0, 0, 20, 100);
     drawn = renderItem(area, QSize(60, 100));
     QCOMPARE(drawn.pixelColor(10, 50), QColor(Qt::blue));
@@ -263,7 +263,7 @@ void TestItemKinds::formTextBoxPaintsGrey()
 
 void TestItemKinds::rectangleTintedWhenInSelectionSet()
 {
-    QGraphicsScene scene;
+    CKorvexDesignerScene scene;
     auto* rect = new CKorvexDesignerRect;
     scene.addItem(rect);
     auto* companion = new CKorvexDesignerItem(&scene);
@@ -318,7 +318,8 @@ void TestItemKinds::screenGrid()
     QFETCH(int, step);
     QFETCH(bool, drawn);
     setGrid(snapping, step);
-    CKorvexDesignerScreen screen;
+    CKorvexDesignerScene scene;
+    CKorvexDesignerScreen& screen = *scene.screen();
     screen.setRect(0, 0, 40, 40);
     screen.setGridShown(true);
     const QImage image = renderItem(screen, QSize(40, 40));

@@ -3,7 +3,7 @@
 #include "core/CKorvexActionMessageBox.h"
 #include "core/CKorvexActionUrl.h"
 #include "scene/CKorvexDesigner3DArea.h"
-#include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerFormTextBox.h"
 #include "scene/CKorvexDesignerLabel.h"
 #include "scene/CKorvexDesignerLine.h"
@@ -11,7 +11,7 @@
 #include "scene/CKorvexItemFactory.h"
 #include "scene/CKorvexItemRecordApplier.h"
 #include "scene/CKorvexItemRecordBuilder.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -57,7 +57,6 @@ private:
 void TestItemRecords::init()
 {
     KorvexTestEnvironment::clearSettings();
-    CKorvexDesignerContext::setTemplateReadVersion(std::nullopt);
 }
 
 CKorvexDesignerProperty TestItemRecords::typed(const QString& type)
@@ -309,7 +308,8 @@ void TestItemRecords::htmlFolderFoundNextToTemplate()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("site")));
-    CKorvexDesignerContext::setTemplateReadVersion(Korvex::kKorvexActionVersionCurrent);
+    CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(Korvex::kKorvexActionVersionCurrent);
     auto* url = new Korvex::CKorvexActionUrl(Korvex::fromQString(QStringLiteral("index.html")));
     url->SetLocalHtmlPath(Korvex::fromQString(QStringLiteral("/old/machine/site")));
     url->SetStartupHtmlFile(Korvex::fromQString(QStringLiteral("index.html")));
@@ -317,7 +317,9 @@ void TestItemRecords::htmlFolderFoundNextToTemplate()
     source.SetAction(Korvex::CKorvexAction(url));
     CKorvexDesignerProperty record = typed(QStringLiteral("image"));
     record.setValue(P::Action, source.ActionToString());
-    CKorvexDesignerImage image;
+    auto* shown = new CKorvexDesignerImage;
+    scene.addItem(shown);
+    CKorvexDesignerImage& image = *shown;
     const CKorvexDesignerProperty applied = CKorvexItemRecordApplier::apply(&image, record, dir.path());
     auto* read = image.GetAction().As<Korvex::CKorvexActionUrl>();
     QVERIFY(read);
@@ -331,10 +333,13 @@ void TestItemRecords::actionReadWithTemplateVersion()
     CKorvexDesignerImage image;
     QVERIFY(!image.ActionFromString(QStringLiteral("garbage")));
     QCOMPARE(image.ActionVersion(), Korvex::kKorvexActionVersionLegacy);
-    CKorvexDesignerContext::setTemplateReadVersion(11005u);
+    CKorvexDesignerScene scene;
+    scene.context().setTemplateReadVersion(11005u);
     CKorvexDesignerLabel writer;
     writer.SetAction(messageAction(QStringLiteral("T")));
-    CKorvexDesignerLabel label;
+    auto* shown = new CKorvexDesignerLabel;
+    scene.addItem(shown);
+    CKorvexDesignerLabel& label = *shown;
     QVERIFY(label.ActionFromString(writer.ActionToString()));
     QCOMPARE(label.ActionVersion(), 11005u);
     QVERIFY(label.GetAction() == writer.GetAction());

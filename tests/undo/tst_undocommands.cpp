@@ -8,7 +8,7 @@
 #include "scene/CKorvexDesignerRect.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 #include "undo/CKorvexUndPageSizeChangedCommand.h"
 #include "undo/CKorvexUndoItemDeletedCommand.h"
 #include "undo/CKorvexUndoPropertiesChangeCommand.h"

@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <QVariant>
 
-class CKorvexDesignerItem;
-
 /// The property record of one page object: an ordered map from a lower-case key to a value.
 class CKorvexDesignerProperty
 {
@@ -36,13 +34,14 @@ public:
     /// Clears the record and reads the lines between "item begin" and "item end".
     void fromItemBlock(const QString& text);
 
-    /// The companion that holds this record; neither written nor compared.
-    CKorvexDesignerItem* owner() const;
-    void setOwner(CKorvexDesignerItem* owner);
+    /// The item companion that holds this record; neither written nor compared. A plain object
+    /// here, since records live below the items that own them.
+    QObject* owner() const;
+    void setOwner(QObject* owner);
 
 private:
     void readLine(const QString& line);
 
     QMap<QString, QVariant> m_entries;
-    QPointer<CKorvexDesignerItem> m_owner;
+    QPointer<QObject> m_owner;
 };

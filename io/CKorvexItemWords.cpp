@@ -1,4 +1,4 @@
-#include "scene/CKorvexItemWords.h"
+#include "io/CKorvexItemWords.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "scene/CKorvexPropertyValue.h"
+#include "io/CKorvexPropertyValue.h"
 
-#include "scene/CKorvexPropertyText.h"
+#include "io/CKorvexPropertyText.h"
 
 #include <cmath>
 

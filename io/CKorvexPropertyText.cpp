@@ -1,6 +1,6 @@
-#include "scene/CKorvexPropertyText.h"
+#include "io/CKorvexPropertyText.h"
 
-#include "scene/CKorvexPropertyKeys.h"
+#include "io/CKorvexPropertyKeys.h"
 
 #include <QHash>
 #include <QPointF>

@@ -1,7 +1,6 @@
-#include "scene/CKorvexDesignerProperty.h"
+#include "io/CKorvexDesignerProperty.h"
 
-#include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexPropertyText.h"
+#include "io/CKorvexPropertyText.h"
 
 CKorvexDesignerProperty::~CKorvexDesignerProperty() = default;
 
@@ -86,12 +85,12 @@ void CKorvexDesignerProperty::readLine(const QString& line)
     m_entries.insert(key, CKorvexPropertyText::fromText(key, value));
 }
 
-CKorvexDesignerItem* CKorvexDesignerProperty::owner() const
+QObject* CKorvexDesignerProperty::owner() const
 {
     return m_owner;
 }
 
-void CKorvexDesignerProperty::setOwner(CKorvexDesignerItem* owner)
+void CKorvexDesignerProperty::setOwner(QObject* owner)
 {
     m_owner = owner;
 }

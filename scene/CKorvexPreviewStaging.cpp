@@ -1,0 +1,33 @@
+#include "scene/CKorvexPreviewStaging.h"
+
+#include "scene/CKorvexDesignerItem.h"
+#include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexResizeHandles.h"
+
+CKorvexPreviewStaging::CKorvexPreviewStaging(CKorvexDesignerScene& scene)
+    : m_scene(scene)
+{
+    m_scene.context().setPreview3DShown(false);
+    if (CKorvexDesignerScreen* screen = m_scene.screen()) {
+        m_gridShown = screen->isGridShown();
+        screen->setGridShown(false);
+    }
+    const auto items = m_scene.pageItems();
+    for (QGraphicsItem* item : items) {
+        CKorvexResizeHandles* handles = CKorvexDesignerItem::companionOf(item)->handles();
+        if (handles && handles->anyVisible()) {
+            handles->show(false);
+            m_hiddenHandles.append(handles);
+        }
+    }
+}
+
+CKorvexPreviewStaging::~CKorvexPreviewStaging()
+{
+    for (CKorvexResizeHandles* handles : qAsConst(m_hiddenHandles))
+        handles->show(true);
+    if (CKorvexDesignerScreen* screen = m_scene.screen())
+        screen->setGridShown(m_gridShown);
+    m_scene.context().setPreview3DShown(true);
+}
