@@ -39,6 +39,11 @@ private:
     QString m_name;
 };
 
+CKorvexUndoManager& manager()
+{
+    return CKorvexUndoManager::getInstance();
+}
+
 } // namespace
 
 class TestUndo : public QObject
@@ -48,29 +53,13 @@ class TestUndo : public QObject
 private slots:
     void init();
     void cleanupTestCase();
-    void groupUndoesInReverseAndRedoesInOrder();
-    void nestedGroupsAreOneStep();
-    void emptyGroupNeverBecomesAStep();
-    void groupCreatedAtFirstChangeOrdersSteps();
-    void nullGroupStoreIsAStepOfItsOwn();
-    void commandNotYetDoneIsRedoneWhenStored();
-    void newStepDropsRedo();
-    void commandStackCollectsGroupsIntoOneStep();
-    void nestedCommandStacksCloseAtOutermost();
-    void emptyCommandStackLeavesNoStep();
-    void commandStackClosedWithoutKeepIsRolledBack();
-    void undoClosesAnOpenCommandStack();
-    void clearEmptiesBothDirectionsAndFreesCommands();
+    void history_data();
+    void history();
     void storingWhileUndoingIsRefused();
-    void nothingToUndoOrRedo();
 
 private:
+    void run(const QString& script);
     QStringList m_log;
-    void store(CKorvexUndoGroupCommand* group, const QString& name)
-    {
-        QVERIFY(CKorvexUndoCommand::Store(std::make_unique<LogCommand>(m_log, name), group));
-    }
-    CKorvexUndoManager& manager() { return CKorvexUndoManager::getInstance(); }
 };
 
 void TestUndo::init()
@@ -86,180 +75,88 @@ void TestUndo::cleanupTestCase()
     QCOMPARE(g_alive, 0);
 }
 
-void TestUndo::groupUndoesInReverseAndRedoesInOrder()
+/// Steps, separated by blanks: "a" stores command a on its own, "a!" stores it not yet done,
+/// "a@1" stores it in group 1; "G1" creates group 1, "G2<1" group 2 inside group 1; "S" opens a
+/// command stack, "C" closes it, "X" closes it rolling back; "U", "R" undo and redo (logging "!U",
+/// "!R" when refused); "Z" clears the history.
+void TestUndo::run(const QString& script)
 {
-    CKorvexUndoGroupCommand* group = CKorvexUndoGroupCommand::Create(nullptr);
-    store(group, QStringLiteral("a"));
-    store(group, QStringLiteral("b"));
-    store(group, QStringLiteral("c"));
-    QCOMPARE(manager().UndoCount(), 1);
-    QVERIFY(manager().Undo());
-    QVERIFY(manager().Redo());
-    QCOMPARE(m_log, (QStringList{"uc", "ub", "ua", "ra", "rb", "rc"}));
+    QMap<QString, CKorvexUndoGroupCommand*> groups;
+    for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("S")) {
+            CKorvexUndoCommandStack::Create();
+        } else if (step == QLatin1String("C") || step == QLatin1String("X")) {
+            CKorvexUndoCommandStack::Close(step == QLatin1String("C"));
+        } else if (step == QLatin1String("U")) {
+            if (!manager().Undo())
+                m_log << QStringLiteral("!U");
+        } else if (step == QLatin1String("R")) {
+            if (!manager().Redo())
+                m_log << QStringLiteral("!R");
+        } else if (step == QLatin1String("Z")) {
+            manager().ClearHistory();
+        } else if (step.startsWith(QLatin1Char('G'))) {
+            const QStringList parts = step.mid(1).split(QLatin1Char('<'));
+            CKorvexUndoGroupCommand* parent = parts.size() > 1 ? groups.value(parts.at(1)) : nullptr;
+            groups[parts.at(0)] = CKorvexUndoGroupCommand::Create(parent);
+        } else {
+            const QStringList parts = step.split(QLatin1Char('@'));
+            QString name = parts.at(0);
+            const bool done = !name.endsWith(QLatin1Char('!'));
+            name.remove(QLatin1Char('!'));
+            QVERIFY(CKorvexUndoCommand::Store(std::make_unique<LogCommand>(m_log, name, done),
+                                              parts.size() > 1 ? groups.value(parts.at(1)) : nullptr));
+        }
+    }
 }
 
-void TestUndo::nestedGroupsAreOneStep()
+void TestUndo::history_data()
 {
-    CKorvexUndoGroupCommand* outer = CKorvexUndoGroupCommand::Create(nullptr);
-    store(outer, QStringLiteral("a"));
-    CKorvexUndoGroupCommand* inner = CKorvexUndoGroupCommand::Create(outer);
-    store(inner, QStringLiteral("b"));
-    store(inner, QStringLiteral("c"));
-    store(outer, QStringLiteral("d"));
-    QCOMPARE(inner->Parent(), outer);
-    QCOMPARE(outer->ChildCount(), 3);
-    QCOMPARE(manager().UndoCount(), 1);
-    manager().Undo();
-    QCOMPARE(m_log, (QStringList{"ud", "uc", "ub", "ua"}));
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<int>("undo");
+    QTest::addColumn<int>("redo");
+    QTest::addColumn<bool>("stackOpen");
+    QTest::addColumn<int>("alive");
+    QTest::newRow("group undoes in reverse, redoes in order")
+        << "G1 a@1 b@1 c@1 U R" << "uc ub ua ra rb rc" << 1 << 0 << false << 3;
+    QTest::newRow("nested groups are one step") << "G1 a@1 G2<1 b@2 c@2 d@1 U" << "ud uc ub ua" << 0 << 1 << false << 4;
+    QTest::newRow("empty group is no step") << "G1 G2<1 a U" << "ua" << 0 << 1 << false << 1;
+    QTest::newRow("step placed at its first command") << "G1 G2 b@2 a@1 U" << "ua" << 1 << 1 << false << 2;
+    QTest::newRow("command without group is a step") << "a b U" << "ub" << 1 << 1 << false << 2;
+    QTest::newRow("command not yet done is done when stored") << "a!" << "ra" << 1 << 0 << false << 1;
+    QTest::newRow("new step drops redo") << "a b U c U U" << "ub uc ua" << 0 << 2 << false << 2;
+    QTest::newRow("empty group keeps redo") << "a b U G1" << "ub" << 1 << 1 << false << 2;
+    QTest::newRow("stack collects groups into one step")
+        << "a S G1 b@1 G2 c@2 d C U R" << "ud uc ub rb rc rd" << 2 << 0 << false << 4;
+    QTest::newRow("inner stack close keeps it open") << "S S a C" << "" << 1 << 0 << true << 1;
+    QTest::newRow("stacks close at the outermost") << "S S a C b C C" << "" << 1 << 0 << false << 2;
+    QTest::newRow("empty stack is no step, keeps redo") << "a U S G1 C" << "ua" << 0 << 1 << false << 1;
+    QTest::newRow("stack closed without keeping rolls back") << "a S b c X" << "uc ub" << 1 << 0 << false << 1;
+    QTest::newRow("undo closes an open stack") << "S a U b" << "ua" << 1 << 0 << false << 1;
+    QTest::newRow("clear empties both ways") << "a b U S c Z U R" << "ub !U !R" << 0 << 0 << false << 0;
+    QTest::newRow("nothing to undo or redo") << "U R a R U U" << "!U !R !R ua !U" << 0 << 1 << false << 1;
 }
 
-void TestUndo::emptyGroupNeverBecomesAStep()
+void TestUndo::history()
 {
-    CKorvexUndoGroupCommand* outer = CKorvexUndoGroupCommand::Create(nullptr);
-    CKorvexUndoGroupCommand::Create(outer);
-    QVERIFY(!outer->HasCommands());
-    QVERIFY(!manager().CanUndo());
-    store(nullptr, QStringLiteral("a"));
-    manager().Undo();
-    QVERIFY(!manager().CanUndo());
-    QCOMPARE(m_log, QStringList{"ua"});
-}
-
-void TestUndo::groupCreatedAtFirstChangeOrdersSteps()
-{
-    // A step takes its place in the history when its first command arrives.
-    CKorvexUndoGroupCommand* early = CKorvexUndoGroupCommand::Create(nullptr);
-    CKorvexUndoGroupCommand* late = CKorvexUndoGroupCommand::Create(nullptr);
-    store(late, QStringLiteral("late"));
-    store(early, QStringLiteral("early"));
-    QCOMPARE(manager().UndoCount(), 2);
-    manager().Undo();
-    QCOMPARE(m_log, QStringList{"uearly"});
-}
-
-void TestUndo::nullGroupStoreIsAStepOfItsOwn()
-{
-    store(nullptr, QStringLiteral("a"));
-    store(nullptr, QStringLiteral("b"));
-    QCOMPARE(manager().UndoCount(), 2);
-    manager().Undo();
-    QCOMPARE(m_log, QStringList{"ub"});
-    QVERIFY(!CKorvexUndoCommand::Store(nullptr, nullptr));
-}
-
-void TestUndo::commandNotYetDoneIsRedoneWhenStored()
-{
-    QVERIFY(CKorvexUndoCommand::Store(std::make_unique<LogCommand>(m_log, QStringLiteral("a"), false), nullptr));
-    QCOMPARE(m_log, QStringList{"ra"});
-}
-
-void TestUndo::newStepDropsRedo()
-{
-    store(nullptr, QStringLiteral("a"));
-    store(nullptr, QStringLiteral("b"));
-    manager().Undo();
-    QCOMPARE(manager().RedoCount(), 1);
-    QCOMPARE(g_alive, 2);
-    // An empty group does not drop what could be redone.
-    CKorvexUndoGroupCommand::Create(nullptr);
-    QVERIFY(manager().CanRedo());
-    store(nullptr, QStringLiteral("c"));
-    QVERIFY(!manager().CanRedo());
-    QCOMPARE(g_alive, 2);
-    QCOMPARE(manager().UndoCount(), 2);
-    manager().Undo();
-    manager().Undo();
-    QCOMPARE(m_log, (QStringList{"ub", "uc", "ua"}));
-}
-
-void TestUndo::commandStackCollectsGroupsIntoOneStep()
-{
-    store(nullptr, QStringLiteral("before"));
-    CKorvexUndoCommandStack* stack = CKorvexUndoCommandStack::Create();
-    QVERIFY(stack);
-    QVERIFY(manager().IsCommandStackOpen());
-    CKorvexUndoGroupCommand* first = CKorvexUndoGroupCommand::Create(nullptr);
-    store(first, QStringLiteral("a"));
-    store(CKorvexUndoGroupCommand::Create(nullptr), QStringLiteral("b"));
-    store(nullptr, QStringLiteral("c"));
-    CKorvexUndoCommandStack::Close(true);
-    QVERIFY(!manager().IsCommandStackOpen());
-    QCOMPARE(manager().UndoCount(), 2);
-    manager().Undo();
-    QCOMPARE(m_log, (QStringList{"uc", "ub", "ua"}));
-    m_log.clear();
-    manager().Redo();
-    QCOMPARE(m_log, (QStringList{"ra", "rb", "rc"}));
-}
-
-void TestUndo::nestedCommandStacksCloseAtOutermost()
-{
-    CKorvexUndoCommandStack* outer = CKorvexUndoCommandStack::Create();
-    QCOMPARE(CKorvexUndoCommandStack::Create(), outer);
-    QCOMPARE(outer->Depth(), 2);
-    store(nullptr, QStringLiteral("a"));
-    CKorvexUndoCommandStack::Close(true);
-    QVERIFY(manager().IsCommandStackOpen());
-    store(nullptr, QStringLiteral("b"));
-    CKorvexUndoCommandStack::Close(true);
-    QVERIFY(!manager().IsCommandStackOpen());
-    CKorvexUndoCommandStack::Close(true); // nothing open: ignored
-    QCOMPARE(manager().UndoCount(), 1);
-}
-
-void TestUndo::emptyCommandStackLeavesNoStep()
-{
-    store(nullptr, QStringLiteral("a"));
-    manager().Undo();
-    CKorvexUndoCommandStack::Create();
-    CKorvexUndoGroupCommand::Create(nullptr);
-    CKorvexUndoCommandStack::Close(true);
-    QCOMPARE(manager().UndoCount(), 0);
-    QCOMPARE(manager().RedoCount(), 1);
-}
-
-void TestUndo::commandStackClosedWithoutKeepIsRolledBack()
-{
-    store(nullptr, QStringLiteral("kept"));
-    CKorvexUndoCommandStack::Create();
-    store(nullptr, QStringLiteral("a"));
-    store(nullptr, QStringLiteral("b"));
-    CKorvexUndoCommandStack::Close(false);
-    QCOMPARE(m_log, (QStringList{"ub", "ua"}));
-    QCOMPARE(manager().UndoCount(), 1);
-    QCOMPARE(g_alive, 1);
-}
-
-void TestUndo::undoClosesAnOpenCommandStack()
-{
-    CKorvexUndoCommandStack::Create();
-    store(nullptr, QStringLiteral("a"));
-    QVERIFY(manager().Undo());
-    QVERIFY(!manager().IsCommandStackOpen());
-    store(nullptr, QStringLiteral("b"));
-    QCOMPARE(manager().UndoCount(), 1);
-    QCOMPARE(manager().RedoCount(), 0);
-}
-
-void TestUndo::clearEmptiesBothDirectionsAndFreesCommands()
-{
-    store(nullptr, QStringLiteral("a"));
-    store(nullptr, QStringLiteral("b"));
-    manager().Undo();
-    CKorvexUndoCommandStack::Create();
-    store(nullptr, QStringLiteral("c"));
-    manager().ClearHistory();
-    QVERIFY(!manager().CanUndo());
-    QVERIFY(!manager().CanRedo());
-    QVERIFY(!manager().IsCommandStackOpen());
-    QCOMPARE(g_alive, 0);
-    QVERIFY(!manager().Undo());
-    QVERIFY(!manager().Redo());
-    QCOMPARE(m_log, QStringList{"ub"});
+    QFETCH(QString, script);
+    QFETCH(QString, log);
+    QFETCH(int, undo);
+    QFETCH(int, redo);
+    QFETCH(bool, stackOpen);
+    QFETCH(int, alive);
+    run(script);
+    QCOMPARE(m_log.join(QLatin1Char(' ')), log);
+    QCOMPARE(manager().UndoCount(), undo);
+    QCOMPARE(manager().RedoCount(), redo);
+    QCOMPARE(manager().IsCommandStackOpen(), stackOpen);
+    QCOMPARE(g_alive, alive);
 }
 
 void TestUndo::storingWhileUndoingIsRefused()
 {
+    QVERIFY(!CKorvexUndoCommand::Store(nullptr, nullptr));
     auto command = std::make_unique<LogCommand>(m_log, QStringLiteral("a"));
     LogCommand* raw = command.get();
     bool stored = true;
@@ -275,17 +172,6 @@ void TestUndo::storingWhileUndoingIsRefused()
     QVERIFY(!manager().IsBusy());
     QCOMPARE(manager().RedoCount(), 1);
     QCOMPARE(g_alive, 1);
-}
-
-void TestUndo::nothingToUndoOrRedo()
-{
-    QVERIFY(!manager().Undo());
-    QVERIFY(!manager().Redo());
-    store(nullptr, QStringLiteral("a"));
-    QVERIFY(!manager().Redo());
-    QVERIFY(manager().Undo());
-    QVERIFY(!manager().Undo());
-    QCOMPARE(m_log, QStringList{"ua"});
 }
 
 KORVEX_TEST_MAIN(TestUndo)

@@ -45,13 +45,6 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 const Map defaults = mapOf({{"Title", "Korvex Generated PDF"}, {"Author", "Korvex"}, {"Subject", "Korvex 3D Export"}});
 
 } // namespace
@@ -62,24 +55,16 @@ class TestDictionary : public QObject
 
 private slots:
     void init();
-    void firstRunWritesTheDefaultEntries();
-    void emptiedDictionaryStaysEmptyNextRun();
-    void firstTimeFlagOfOneRestoresDefaults();
-    void entriesSavedBeforeAnyLoadAreKept();
+    void firstRunWritesTheDefaultEntriesOnce();
+    void importReplacesEverythingAndOutlivesFirstRun();
     void lookupIgnoresCase();
     void settingAndRemovingUseTheStoredKey();
-    void keysRoundTripThroughSettings_data();
-    void keysRoundTripThroughSettings();
-    void plainKeysAreStoredUnderTheirOwnName();
-    void fileTextIsRead_data();
-    void fileTextIsRead();
-    void fileIsWrittenByteForByte();
-    void fileRoundTrip();
-    void firstKeyStartingWithByteOrderMarkSurvives();
-    void importReplacesTheWholeDictionary();
-    void unreadableFileIsReported();
-    void unwritableTargetIsReported_data();
-    void unwritableTargetIsReported();
+    void fileTextIsParsed_data();
+    void fileTextIsParsed();
+    void fileWrittenAndReadBack_data();
+    void fileWrittenAndReadBack();
+    void fileFailureIsReported_data();
+    void fileFailureIsReported();
 
 private:
     QTemporaryDir m_dir;
@@ -90,36 +75,30 @@ void TestDictionary::init()
     KorvexTestEnvironment::clearSettings();
 }
 
-void TestDictionary::firstRunWritesTheDefaultEntries()
+void TestDictionary::firstRunWritesTheDefaultEntriesOnce()
 {
+    const QString firstTime = QStringLiteral("DrolvanDictionaryFlag/IsFirstTime");
     QCOMPARE(CKorvexDictionary::LoadDictionary(), defaults);
-    auto settings = CKorvexProductInfo::openSettings();
-    QCOMPARE(settings->value(QStringLiteral("DrolvanDictionaryFlag/IsFirstTime")).toInt(), 0);
+    QCOMPARE(CKorvexProductInfo::openSettings()->value(firstTime).toInt(), 0);
     QCOMPARE(storedSettingsKeys(), (QStringList{"Author", "Subject", "Title"}));
-}
-
-void TestDictionary::emptiedDictionaryStaysEmptyNextRun()
-{
-    CKorvexDictionary::LoadDictionary();
     CKorvexDictionary::SaveDictionary(Map());
     QVERIFY(CKorvexDictionary::LoadDictionary().isEmpty());
-    QVERIFY(CKorvexDictionary::LoadDictionary().isEmpty());
     QVERIFY(storedSettingsKeys().isEmpty());
-}
-
-void TestDictionary::firstTimeFlagOfOneRestoresDefaults()
-{
     CKorvexDictionary::SaveDictionary(mapOf({{"Own", "entry"}}));
-    CKorvexProductInfo::openSettings()->setValue(QStringLiteral("DrolvanDictionaryFlag/IsFirstTime"), 1);
+    CKorvexProductInfo::openSettings()->setValue(firstTime, 1);
     QCOMPARE(CKorvexDictionary::LoadDictionary(), defaults);
 }
 
-void TestDictionary::entriesSavedBeforeAnyLoadAreKept()
+void TestDictionary::importReplacesEverythingAndOutlivesFirstRun()
 {
-    const QString path = m_dir.filePath(QStringLiteral("first.df"));
-    writeBytes(path, "Only\nthis\n");
+    const QString path = m_dir.filePath(QStringLiteral("import.df"));
+    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, mapOf({{"Only", "this"}})));
+    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path)); // before any load
+    QCOMPARE(CKorvexDictionary::LoadDictionary(), mapOf({{"Only", "this"}}));
+    CKorvexDictionary::SetDictionaryValue(QStringLiteral("Mine"), QStringLiteral("kept?"));
     QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
     QCOMPARE(CKorvexDictionary::LoadDictionary(), mapOf({{"Only", "this"}}));
+    QCOMPARE(storedSettingsKeys(), QStringList{"Only"});
 }
 
 void TestDictionary::lookupIgnoresCase()
@@ -130,8 +109,10 @@ void TestDictionary::lookupIgnoresCase()
     QCOMPARE(CKorvexDictionary::DictionaryValue(QStringLiteral("missing")), QString());
     QCOMPARE(CKorvexDictionary::StoredDictionaryKey(QStringLiteral("SUBJECT")), QStringLiteral("Subject"));
     QCOMPARE(CKorvexDictionary::StoredDictionaryKey(QStringLiteral("New Key")), QStringLiteral("New Key"));
-    CKorvexDictionary::SaveDictionary(mapOf({{QString::fromUtf8("STRASSE Ä"), "x"}}));
+    CKorvexDictionary::SaveDictionary(mapOf({{QString::fromUtf8("STRASSE Ä"), "x"}, {"Name with space", "1"}}));
     QCOMPARE(CKorvexDictionary::DictionaryValue(QString::fromUtf8("strasse ä")), QStringLiteral("x"));
+    // Plain keys are stored under their own name.
+    QCOMPARE(storedSettingsKeys(), (QStringList{"Name with space", QString::fromUtf8("STRASSE Ä")}));
 }
 
 void TestDictionary::settingAndRemovingUseTheStoredKey()
@@ -151,46 +132,7 @@ void TestDictionary::settingAndRemovingUseTheStoredKey()
     QCOMPARE(CKorvexDictionary::LoadDictionary(), expected);
 }
 
-void TestDictionary::keysRoundTripThroughSettings_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("spaces") << "a key with spaces " << "v";
-    QTest::newRow("slash") << "folder/name" << "v";
-    QTest::newRow("leading slash") << "/lead" << "v";
-    QTest::newRow("trailing slash") << "trail/" << "v";
-    QTest::newRow("double slash") << "a//b" << "v";
-    QTest::newRow("backslash") << "C:\\path\\x" << "v";
-    QTest::newRow("non-ASCII") << QString::fromUtf8("Größe € 日本") << QString::fromUtf8("wert ü");
-    QTest::newRow("percent first") << "%41" << "v";
-    QTest::newRow("percent alone") << "%" << "v";
-    QTest::newRow("empty") << "" << "empty key";
-    QTest::newRow("ini syntax") << ";=#[]\"," << "a, b";
-    QTest::newRow("at sign value") << "at" << "@Variant(x)";
-    QTest::newRow("line feed value") << "lf" << "one\ntwo";
-    QTest::newRow("leading U+FEFF") << QString(QChar(0xFEFF)) + "k" << "v";
-    QTest::newRow("leading U+FEFF then control") << QString(QChar(0xFEFF)) + "\x14k" << "v";
-    QTest::newRow("value with leading U+FEFF") << "k" << QString(QChar(0xFEFF)) + "v";
-    QTest::newRow("encoded key with leading U+FEFF") << QString(QChar(0xFEFF)) + "a/b" << "v";
-}
-
-void TestDictionary::keysRoundTripThroughSettings()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    const Map map = mapOf({{key, value}, {"Title", "t"}});
-    CKorvexDictionary::SaveDictionary(map);
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), map);
-    QCOMPARE(CKorvexDictionary::DictionaryValue(key), value);
-}
-
-void TestDictionary::plainKeysAreStoredUnderTheirOwnName()
-{
-    CKorvexDictionary::SaveDictionary(mapOf({{"Name with space", "1"}, {QString::fromUtf8("Größe"), "2"}}));
-    QCOMPARE(storedSettingsKeys(), (QStringList{QString::fromUtf8("Größe"), "Name with space"}));
-}
-
-void TestDictionary::fileTextIsRead_data()
+void TestDictionary::fileTextIsParsed_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<Map>("expected");
@@ -209,101 +151,83 @@ void TestDictionary::fileTextIsRead_data()
     QTest::newRow("invalid utf-8") << QByteArray("k\xFF\nv\n") << mapOf({{QString::fromUtf8("k\xEF\xBF\xBD"), "v"}});
 }
 
-void TestDictionary::fileTextIsRead()
+void TestDictionary::fileTextIsParsed()
 {
     QFETCH(QByteArray, text);
     QFETCH(Map, expected);
-    const QString path = m_dir.filePath(QStringLiteral("read.df"));
-    writeBytes(path, text);
+    QCOMPARE(CKorvexDictionary::parseDictionaryText(text), expected);
+}
+
+void TestDictionary::fileWrittenAndReadBack_data()
+{
+    QTest::addColumn<Map>("map");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Map>("readBack");
+    const QString mark(QChar(0xFEFF));
+    const Map ordered = mapOf({{"b", "2"}, {"a", "1"}, {"c\r", QString::fromUtf8("é")}});
+    QTest::newRow("map order, CR and UTF-8") << ordered << QByteArray("a\n1\nb\n2\nc\r\n\xC3\xA9\n") << ordered;
+    QTest::newRow("empty map") << Map() << QByteArray() << Map();
+    const Map empties = mapOf({{"", "empty key"}, {"x", ""}, {QString::fromUtf8("日本"), "\r"}});
+    QTest::newRow("empty key and value") << empties << QByteArray("\nempty key\nx\n\n\xE6\x97\xA5\xE6\x9C\xAC\n\r\n")
+                                         << empties;
+    QTest::newRow("line feed becomes a space") << mapOf({{"k", "one\ntwo"}, {"z", "last"}})
+                                               << QByteArray("k\none two\nz\nlast\n")
+                                               << mapOf({{"k", "one two"}, {"z", "last"}});
+    const Map marked = mapOf({{mark + "k", "v"}, {QString(QChar(0xFFFD)), "w"}});
+    QTest::newRow("first key with leading U+FEFF") << marked
+                                                   << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFk\nv\n\xEF\xBF\xBD\nw\n")
+                                                   << marked;
+    const Map later = mapOf({{"a", "1"}, {mark + "k", "2"}});
+    QTest::newRow("later key keeps its mark") << later << QByteArray("a\n1\n\xEF\xBB\xBFk\n2\n") << later;
+}
+
+void TestDictionary::fileWrittenAndReadBack()
+{
+    QFETCH(Map, map);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Map, readBack);
+    const QString path = m_dir.filePath(QStringLiteral("written.df"));
     KorvexScriptedPrompt prompt;
+    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, map));
+    QCOMPARE(fileBytes(path), bytes);
     QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), expected);
+    QCOMPARE(CKorvexDictionary::LoadDictionary(), readBack);
+    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, CKorvexDictionary::LoadDictionary()));
+    QCOMPARE(fileBytes(path), bytes);
     QVERIFY(prompt.messages().isEmpty());
 }
 
-void TestDictionary::fileIsWrittenByteForByte()
+void TestDictionary::fileFailureIsReported_data()
 {
-    const QString path = m_dir.filePath(QStringLiteral("written.df"));
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, mapOf({{"b", "2"}, {"a", "1"}, {"c\r", QString::fromUtf8("é")}})));
-    QCOMPARE(fileBytes(path), QByteArray("a\n1\nb\n2\nc\r\n\xC3\xA9\n"));
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, Map()));
-    QCOMPARE(fileBytes(path), QByteArray());
-    // A line feed cannot be stored; it must not shift the following pairs.
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, mapOf({{"k", "one\ntwo"}, {"z", "last"}})));
-    QCOMPARE(fileBytes(path), QByteArray("k\none two\nz\nlast\n"));
+    QTest::addColumn<bool>("reading");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("read missing file") << true << "missing.df" << "Open faild" << "Unable to open dictionary file";
+    QTest::newRow("read a folder") << true << "folder" << "Open faild" << "Unable to open dictionary file";
+    QTest::newRow("write into missing folder") << false << "no/such/folder/out.df" << "Save faild"
+                                               << "Unable to save dictionary file";
+    QTest::newRow("write over a folder") << false << "folder" << "Save faild" << "Unable to save dictionary file";
 }
 
-void TestDictionary::fileRoundTrip()
+void TestDictionary::fileFailureIsReported()
 {
-    const Map map = mapOf({{"Title", "T"}, {"", "empty key"}, {QString::fromUtf8("日本"), "\r"}, {"x", ""}});
-    const QString path = m_dir.filePath(QStringLiteral("round.df"));
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, map));
-    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), map);
-    const QByteArray first = fileBytes(path);
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, CKorvexDictionary::LoadDictionary()));
-    QCOMPARE(fileBytes(path), first);
-}
-
-void TestDictionary::firstKeyStartingWithByteOrderMarkSurvives()
-{
-    const QString marked = QString(QChar(0xFEFF)) + QStringLiteral("k");
-    const Map map = mapOf({{marked, "v"}, {QString(QChar(0xFFFD)), "w"}});
-    const QString path = m_dir.filePath(QStringLiteral("marked.df"));
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, map));
-    QCOMPARE(fileBytes(path), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFk\nv\n\xEF\xBF\xBD\nw\n"));
-    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), map);
-    // Only a leading mark is doubled: later keys keep theirs as written.
-    const Map later = mapOf({{"a", "1"}, {marked, "2"}});
-    QVERIFY(CKorvexDictionary::WriteDictionaryFile(path, later));
-    QCOMPARE(fileBytes(path), QByteArray("a\n1\n\xEF\xBB\xBFk\n2\n"));
-    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), later);
-}
-
-void TestDictionary::importReplacesTheWholeDictionary()
-{
-    CKorvexDictionary::SetDictionaryValue(QStringLiteral("Mine"), QStringLiteral("kept?"));
-    const QString path = m_dir.filePath(QStringLiteral("import.df"));
-    writeBytes(path, "Only\nthis\n");
-    QVERIFY(CKorvexDictionary::ReadDictionaryFile(path));
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), mapOf({{"Only", "this"}}));
-    QCOMPARE(storedSettingsKeys(), QStringList{"Only"});
-}
-
-void TestDictionary::unreadableFileIsReported()
-{
+    QFETCH(bool, reading);
+    QFETCH(QString, path);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QDir(m_dir.path()).mkpath(QStringLiteral("folder"));
     const Map before = CKorvexDictionary::LoadDictionary();
     KorvexScriptedPrompt prompt;
-    QVERIFY(!CKorvexDictionary::ReadDictionaryFile(m_dir.filePath(QStringLiteral("missing.df"))));
-    QVERIFY(!CKorvexDictionary::ReadDictionaryFile(m_dir.path()));
-    QCOMPARE(prompt.messages().size(), 2);
-    for (const CKorvexMessageRequest& message : prompt.messages()) {
-        QCOMPARE(message.title, QStringLiteral("Open faild"));
-        QCOMPARE(message.text, QStringLiteral("Unable to open dictionary file"));
-        QCOMPARE(message.buttons, QStringList{"Ok"});
-        QCOMPARE(message.icon, QMessageBox::Information);
-    }
-    QCOMPARE(CKorvexDictionary::LoadDictionary(), before);
-}
-
-void TestDictionary::unwritableTargetIsReported_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::newRow("missing folder") << QStringLiteral("no/such/folder/out.df");
-    QTest::newRow("folder as target") << QStringLiteral("folder");
-}
-
-void TestDictionary::unwritableTargetIsReported()
-{
-    QFETCH(QString, path);
-    QDir(m_dir.path()).mkpath(QStringLiteral("folder"));
-    KorvexScriptedPrompt prompt;
-    QVERIFY(!CKorvexDictionary::WriteDictionaryFile(m_dir.filePath(path), defaults));
+    const QString target = m_dir.filePath(path);
+    QVERIFY(reading ? !CKorvexDictionary::ReadDictionaryFile(target)
+                    : !CKorvexDictionary::WriteDictionaryFile(target, mapOf({{"k", "v"}})));
     QCOMPARE(prompt.messages().size(), 1);
-    QCOMPARE(prompt.messages().first().title, QStringLiteral("Save faild"));
-    QCOMPARE(prompt.messages().first().text, QStringLiteral("Unable to save dictionary file"));
+    QCOMPARE(prompt.messages().first().title, title);
+    QCOMPARE(prompt.messages().first().text, text);
+    QCOMPARE(prompt.messages().first().buttons, QStringList{"Ok"});
+    QCOMPARE(prompt.messages().first().icon, QMessageBox::Information);
+    QCOMPARE(CKorvexDictionary::LoadDictionary(), before);
     QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("folder"))).isDir());
 }
 
