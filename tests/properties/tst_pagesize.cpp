@@ -70,9 +70,9 @@ private slots:
         storeDesignerValue(QStringLiteral("unitType"), QStringLiteral("mm"));
         Page p;
         p.dialog.setSize(800, 600);
-        QVERIFY(pick(p.resolution, dpi));
         QVERIFY(pick(p.pageSize, QStringLiteral("A3")));
         QVERIFY(pick(p.pageSize, paper));
+        QVERIFY(pick(p.resolution, dpi)); // the paper's inches stay, the pixels follow
         QCOMPARE(p.dialog.size(), size);
         QCOMPARE(p.orientation->currentText(), orientation);
         QCOMPARE(p.widthUnit->currentText(), QStringLiteral("inches"));
@@ -117,21 +117,23 @@ private slots:
         QCOMPARE(p.dialog.resolution(), 72);
     }
 
-    void storedUnitIsRestored_data()
+    void storedUnitIsRestoredAndStoredAgain_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("unit");
-        QTest::newRow("cm") << "cm" << 1;
-        QTest::newRow("pixels per mm") << "pixels per mm" << 2;
-        QTest::newRow("other case is unknown") << "CM" << 0;
-        QTest::newRow("unknown") << "furlongs" << 0;
-        QTest::newRow("empty") << "" << 0;
+        QTest::addColumn<QString>("button");
+        QTest::newRow("cm") << "cm" << 1 << "okButton";
+        QTest::newRow("pixels per mm") << "pixels per mm" << 2 << "cancelButton";
+        QTest::newRow("other case is unknown") << "CM" << 0 << "okButton";
+        QTest::newRow("unknown") << "furlongs" << 0 << "cancelButton";
+        QTest::newRow("empty") << "" << 0 << "okButton";
     }
 
-    void storedUnitIsRestored()
+    void storedUnitIsRestoredAndStoredAgain()
     {
         QFETCH(QString, text);
         QFETCH(int, unit);
+        QFETCH(QString, button);
         storeDesignerValue(QStringLiteral("unitType"), text);
         Page p;
         QCOMPARE(p.dialog.pageSizeType(), QStringLiteral("Custom"));
@@ -143,22 +145,10 @@ private slots:
         QCOMPARE(p.widthUnits->value(), inUnit[unit]);
         QCOMPARE(p.heightUnits->value(), inUnit[unit]);
         QCOMPARE(p.dialog.size(), QSizeF(720, 720));
-    }
-
-    void okAndCancelStoreTheUnit()
-    {
-        for (bool ok : {true, false}) {
-            KorvexTestEnvironment::clearSettings();
-            Page p;
-            {
-                const QSignalBlocker blocker(p.widthUnit); // change the unit without its handler
-                p.widthUnit->setCurrentIndex(2);
-            }
-            QVERIFY(!storedDesignerValue(QStringLiteral("unitType")).isValid());
-            click(child<QPushButton>(&p.dialog, ok ? "okButton" : "cancelButton"));
-            QCOMPARE(p.dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
-            QCOMPARE(storedDesignerValue(QStringLiteral("unitType")).toString(), QStringLiteral("mm"));
-        }
+        KorvexTestEnvironment::clearSettings(); // now only the button stores the unit
+        click(child<QPushButton>(&p.dialog, qPrintable(button)));
+        QCOMPARE(p.dialog.result(), int(button == QLatin1String("okButton") ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(storedDesignerValue(QStringLiteral("unitType")).toString(), p.widthUnit->itemText(unit));
     }
 
     void orientationFollowsTheSides()
@@ -201,94 +191,55 @@ private slots:
         QCOMPARE(storedDesignerValue(QStringLiteral("keepAspectRatio")).toBool(), false);
     }
 
-    void setSizeTruncatesAndClamps_data()
+    // Filled as the scene fills it: size, then paper, then resolution.
+    void filledFromAPage_data()
     {
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("height");
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<QString>("orientation");
-        QTest::newRow("reals truncate") << 595.9 << 842.99 << QSizeF(595, 842) << "Portrait";
-        QTest::newRow("square is portrait") << 500.0 << 500.0 << QSizeF(500, 500) << "Portrait";
-        QTest::newRow("wide is landscape") << 501.0 << 500.0 << QSizeF(501, 500) << "Landscape";
-        QTest::newRow("zero and negative") << 0.0 << -20.0 << QSizeF(1, 1) << "Portrait";
-        QTest::newRow("beyond the field") << 1e12 << 5.0 << QSizeF(100000000, 5) << "Landscape";
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 9.0 << QSizeF(1, 9) << "Portrait";
-    }
-
-    void setSizeTruncatesAndClamps()
-    {
-        QFETCH(double, width);
-        QFETCH(double, height);
-        QFETCH(QSizeF, size);
-        QFETCH(QString, orientation);
-        Page p;
-        p.dialog.setSize(width, height);
-        QCOMPARE(p.dialog.size(), size);
-        QCOMPARE(p.orientation->currentText(), orientation);
-        QCOMPARE(p.widthUnits->value(), std::round(size.width() / 72.0 * 1e6) / 1e6);
-    }
-
-    void setPageSizeType_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("landscape A4 stays landscape") << "A4" << "A4";
-        QTest::newRow("other case") << "a4" << "Custom";
-        QTest::newRow("trailing blank") << "A4 " << "Custom";
-        QTest::newRow("unknown") << "B5" << "Custom";
-        QTest::newRow("empty") << "" << "Custom";
-    }
-
-    void setPageSizeType()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, selected);
-        Page p;
-        p.dialog.setSize(842, 595);
-        p.dialog.setPageSizeType(name);
-        QCOMPARE(p.dialog.pageSizeType(), selected);
-        QCOMPARE(p.dialog.size(), QSizeF(842, 595));
-        QCOMPARE(p.orientation->currentText(), QStringLiteral("Landscape"));
-        QCOMPARE(p.width->isEnabled(), selected == QLatin1String("Custom"));
-    }
-
-    // A custom page is given in pixels, a paper in inches; picking a resolution keeps the inches.
-    void resolutionChange_data()
-    {
+        QTest::addColumn<QSizeF>("given");
         QTest::addColumn<QString>("paper");
-        QTest::addColumn<bool>("picked");
         QTest::addColumn<int>("dpi");
-        QTest::addColumn<QSizeF>("before");
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<QString>("selected");
         QTest::addColumn<int>("shown");
-        QTest::addColumn<QSizeF>("after");
         QTest::addColumn<double>("widthInches");
-        QTest::newRow("picked on Custom") << "Custom" << true << 300 << QSizeF(720, 360) << 300 << QSizeF(360, 180) << 1.2;
-        QTest::newRow("set on Custom") << "Custom" << false << 300 << QSizeF(2480, 3508) << 300 << QSizeF(2480, 3508)
-                                       << 8.266667;
-        QTest::newRow("highest offered") << "Custom" << false << 4000 << QSizeF(720, 360) << 4000 << QSizeF(720, 360) << 0.18;
-        QTest::newRow("not offered is 72") << "Custom" << false << 96 << QSizeF(720, 360) << 72 << QSizeF(720, 360) << 10.0;
-        QTest::newRow("set on A4") << "A4" << false << 300 << QSizeF(595, 842) << 300 << QSizeF(2481, 3507) << 8.27;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const QString custom = QStringLiteral("Custom"), a4 = QStringLiteral("A4");
+        const QSizeF wide(842, 595), half(720, 360), print(2480, 3508);
+        QTest::newRow("truncates") << QSizeF(595.9, 842.99) << custom << 72 << QSizeF(595, 842) << custom << 72 << 8.263889;
+        QTest::newRow("square") << QSizeF(500, 500) << custom << 72 << QSizeF(500, 500) << custom << 72 << 6.944444;
+        QTest::newRow("wide") << QSizeF(501, 500) << custom << 72 << QSizeF(501, 500) << custom << 72 << 6.958333;
+        QTest::newRow("zero, negative") << QSizeF(0, -20) << custom << 72 << QSizeF(1, 1) << custom << 72 << 0.013889;
+        QTest::newRow("too large") << QSizeF(1e12, 5) << custom << 72 << QSizeF(1e8, 5) << custom << 72 << 1388888.888889;
+        QTest::newRow("not a number") << QSizeF(nan, 9) << custom << 72 << QSizeF(1, 9) << custom << 72 << 0.013889;
+        QTest::newRow("landscape A4 stays") << wide << a4 << 72 << wide << a4 << 72 << 11.69;
+        QTest::newRow("other case") << wide << "a4" << 72 << wide << custom << 72 << 11.694444;
+        QTest::newRow("blank") << wide << "A4 " << 72 << wide << custom << 72 << 11.694444;
+        QTest::newRow("unknown name") << wide << "B5" << 72 << wide << custom << 72 << 11.694444;
+        QTest::newRow("custom keeps pixels") << print << custom << 300 << print << custom << 300 << 8.266667;
+        QTest::newRow("paper keeps inches") << QSizeF(595, 842) << a4 << 300 << QSizeF(2481, 3507) << a4 << 300 << 8.27;
+        QTest::newRow("highest dpi") << half << custom << 4000 << half << custom << 4000 << 0.18;
+        QTest::newRow("96 is not offered") << half << custom << 96 << half << custom << 72 << 10.0;
     }
 
-    void resolutionChange()
+    void filledFromAPage()
     {
+        QFETCH(QSizeF, given);
         QFETCH(QString, paper);
-        QFETCH(bool, picked);
         QFETCH(int, dpi);
-        QFETCH(QSizeF, before);
+        QFETCH(QSizeF, size);
+        QFETCH(QString, selected);
         QFETCH(int, shown);
-        QFETCH(QSizeF, after);
         QFETCH(double, widthInches);
         Page p;
-        p.dialog.setSize(before.width(), before.height());
+        p.dialog.setResolution(600); // so that falling back to 72 shows
+        p.dialog.setSize(given.width(), given.height());
         p.dialog.setPageSizeType(paper);
-        p.dialog.setResolution(600);
-        if (picked)
-            QVERIFY(pick(p.resolution, QString::number(dpi)));
-        else
-            p.dialog.setResolution(dpi);
+        p.dialog.setResolution(dpi);
+        QCOMPARE(p.dialog.size(), size);
+        QCOMPARE(p.orientation->currentText(),
+                 size.width() <= size.height() ? QStringLiteral("Portrait") : QStringLiteral("Landscape"));
+        QCOMPARE(p.dialog.pageSizeType(), selected);
+        QCOMPARE(p.width->isEnabled(), selected == QLatin1String("Custom"));
         QCOMPARE(p.dialog.resolution(), shown);
-        QCOMPARE(p.dialog.size(), after);
         QCOMPARE(p.widthUnits->value(), widthInches);
     }
 };

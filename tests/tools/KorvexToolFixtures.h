@@ -39,82 +39,76 @@ inline QString imageBlock(const QString& source)
     return block(QStringLiteral("type:image\nstart location:200 50\nzvalue:2\nwidth:60\nheight:60\n") + source);
 }
 
-/// Each test's own folder; text() writes a template there, with the two header lines unless told.
-struct Folder
-{
-    QTemporaryDir dir;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-    QString text(const QString& name, const QStringList& blocks, bool headers = true) const
-    {
-        const QString header = headers ? QStringLiteral("Template file versoin 1.0\nkvx file version 11005\n") : QString();
-        const QByteArray bytes = (header + blocks.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
-        return KorvexTestFiles::writeFile(path(name), bytes) ? path(name) : QString();
-    }
-    /// A package saved as Save does, of the page, the rectangle, a green picture and any further blocks.
-    QString package(const QString& name, const QStringList& moreBlocks = {}) const
-    {
-        const QString picture = path(QStringLiteral("logo.png"));
-        const QString source = text(QStringLiteral("source.txt"),
-                                    QStringList{screenBlock(), rectBlock(), imageBlock(QStringLiteral("path:") + picture)}
-                                        + moreBlocks);
-        CKorvexDesignerScene scene;
-        scene.resetPage(false);
-        const bool saved = KorvexTestFiles::writePng(picture, QSize(20, 20), Qt::green) && scene.readTemplate(source)
-                           && scene.writeTemplate(path(name));
-        return saved ? path(name) : QString();
-    }
-};
-
-/// The bytes of one entry of a package, or a null array when it has none of that name.
-inline QByteArray packageEntry(const QString& packagePath, const QString& entry)
-{
-    const QString folder = CKorvexPackage::extractPackage(packagePath);
-    QFile file(folder + QLatin1Char('/') + entry);
-    const QByteArray bytes = !folder.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!folder.isEmpty())
-        QDir(folder).removeRecursively();
-    return bytes;
-}
-
 struct Run
 {
     int status;
     QByteArray output;
     QByteArray errors;
 
-    /// The standard error lines the tool wrote itself (not the platform's start-up notes).
+    QStringList outputLines() const { return QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+    /// The error and prompt lines the tool wrote itself, without the platform's notes.
     QStringList errorLines() const
     {
-        const QStringList all = QString::fromUtf8(errors).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return all.filter(QRegularExpression(QStringLiteral("^(?!QStandardPaths:)")));
+        const QStringList lines = QString::fromUtf8(errors).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return lines.filter(QRegularExpression(QStringLiteral("^(error: |prompt \\()")));
     }
-    QStringList outputLines() const { return QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-/// Runs the tool as a pipeline would: without any display setting.
-inline Run runTool(const QStringList& arguments)
+/// Each test's own folder, in which the tool runs: arguments and messages name files relative to it.
+struct Folder
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QLatin1String(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KORVEX_TEMPLATE_TOOL), arguments);
-    const bool finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-    return Run{finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
-}
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    /// Writes a template text, with the two header lines unless told; returns its name.
+    QString text(const QString& name, const QStringList& blocks, bool headers = true) const
+    {
+        const QString header = headers ? QStringLiteral("Template file versoin 1.0\nkvx file version 11005\n") : QString();
+        const QByteArray bytes = (header + blocks.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+        return KorvexTestFiles::writeFile(path(name), bytes) ? name : QString();
+    }
+    /// Saves a package as Save does, of the page, the rectangle, a green picture and any more blocks.
+    QString package(const QString& name, const QStringList& moreBlocks = {}) const
+    {
+        const QString picture = path(QStringLiteral("logo.png"));
+        const QStringList blocks{screenBlock(), rectBlock(), imageBlock(QStringLiteral("path:") + picture)};
+        const QString source = path(text(QStringLiteral("source.txt"), blocks + moreBlocks));
+        CKorvexDesignerScene scene;
+        scene.resetPage(false);
+        const bool saved = KorvexTestFiles::writePng(picture, QSize(20, 20), Qt::green) && scene.readTemplate(source)
+                           && scene.writeTemplate(path(name));
+        return saved ? name : QString();
+    }
+    /// The bytes of one entry of a package, or a null array when it has none of that name.
+    QByteArray entry(const QString& package, const QString& entry) const
+    {
+        const QString folder = CKorvexPackage::extractPackage(path(package));
+        QFile file(folder + QLatin1Char('/') + entry);
+        const QByteArray bytes = !folder.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (!folder.isEmpty())
+            QDir(folder).removeRecursively();
+        return bytes;
+    }
+    /// Runs the tool here as a pipeline would: without any display setting.
+    Run run(const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(name));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(KORVEX_TEMPLATE_TOOL), arguments);
+        const bool finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+        return Run{finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+};
 
 /// The settings store the tool opens: the test process keeps its own elsewhere (test mode).
 inline std::unique_ptr<QSettings> toolSettings()
 {
     const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Korvex/Korvex Template Designer.conf");
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
-}
-
-inline void clearToolSettings()
-{
-    toolSettings()->clear();
 }
 
 } // namespace KorvexToolFixtures
