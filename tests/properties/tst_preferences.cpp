@@ -43,7 +43,7 @@ private slots:
         QTest::newRow("not a number") << QVariant("wide") << QVariant("false") << 2 << false;
         QTest::newRow("any other text snaps") << QVariant("") << QVariant("maybe") << 2 << true;
         QTest::newRow("above the limit") << QVariant(5000) << QVariant(true) << 1000 << true;
-        QTest::newRow("beyond an integer") << QVariant("99999999999") << QVariant(true) << 1000 << true;
+        QTest::newRow("beyond an integer, not wrapped") << QVariant("4294967333") << QVariant(true) << 1000 << true;
     }
 
     void storedValuesAreShownAndKept()

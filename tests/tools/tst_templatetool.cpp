@@ -215,7 +215,9 @@ private slots:
         QFETCH(QStringList, scaleArguments);
         QFETCH(double, scale);
         // The grid is never drawn, whatever the designer last showed, and its setting stays.
-        toolSettings()->setValue(QStringLiteral("Designer/isGridShown"), true);
+        for (const char* key : {"Designer/isGridShown", "Designer/SnappingCheckBox"})
+            toolSettings()->setValue(QLatin1String(key), true);
+        toolSettings()->setValue(QStringLiteral("Designer/GridSize"), 10);
         const QString page = m_folder->text(QStringLiteral("page.ktf"), {screenBlock(), rectBlock()});
         const Run run = m_folder->run(QStringList{"render", page, target} + scaleArguments);
         QCOMPARE(run.status, 0);
