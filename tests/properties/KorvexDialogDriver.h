@@ -1,11 +1,14 @@
 #pragma once
 
+#include "services/CKorvexProductInfo.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QSettings>
 #include <QtTest>
 
-/// Drives dialog widgets with key and mouse events, as a user would.
+/// Drives dialog widgets with key and mouse events, as a user would, and reads what they stored.
 namespace KorvexDialogDriver {
 
 template <typename Widget>
@@ -30,23 +33,22 @@ inline bool pick(QComboBox* box, const QString& text)
     if (!box->isEnabled())
         return false;
     QTest::keyClick(box, Qt::Key_Home);
-    for (int step = 0; step < box->count(); ++step) {
-        if (box->currentText() == text)
-            return true;
+    for (int step = 0; step < box->count() && box->currentText() != text; ++step)
         QTest::keyClick(box, Qt::Key_Down);
-    }
     return box->currentText() == text;
 }
 
-/// Toggles a check box with the space bar.
-inline void toggle(QAbstractButton* button)
+inline void toggle(QAbstractButton* button) { QTest::keyClick(button, Qt::Key_Space); }
+inline void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+inline QVariant storedDesignerValue(const QString& key)
 {
-    QTest::keyClick(button, Qt::Key_Space);
+    return CKorvexProductInfo::openSettings()->value(QStringLiteral("Designer/") + key);
 }
 
-inline void click(QAbstractButton* button)
+inline void storeDesignerValue(const QString& key, const QVariant& value)
 {
-    QTest::mouseClick(button, Qt::LeftButton);
+    CKorvexProductInfo::openSettings()->setValue(QStringLiteral("Designer/") + key, value);
 }
 
 } // namespace KorvexDialogDriver

@@ -1,81 +1,114 @@
 #pragma once
 
+#include "KorvexTestFiles.h"
 #include "io/CKorvexPackage.h"
 #include "scene/CKorvexDesignerScene.h"
 
 #include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QString>
-#include <QStringList>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
 
-/// Templates the tool's tests make: bare text files and packages saved by the designer's scene.
+/// Templates the tool's tests make, and runs of the tool as a separate process.
 namespace KorvexToolFixtures {
+
+inline QString block(const QString& lines)
+{
+    return QStringLiteral("item begin\n") + lines + QStringLiteral("\nitem end");
+}
 
 /// A 400 x 300 page filled red.
 inline QString screenBlock()
 {
-    return QStringLiteral("item begin\ntype:screen\nstart location:0 0\nzvalue:0\nwidth:400\nheight:300\n"
-                          "fill color:200 30 30\nis image mode:false\nitem end");
+    return block(QStringLiteral("type:screen\nstart location:0 0\nzvalue:0\nwidth:400\nheight:300\n"
+                                "fill color:200 30 30\nis image mode:false"));
 }
 
 /// A blue 50 x 40 rectangle at (100, 100).
 inline QString rectBlock()
 {
-    return QStringLiteral("item begin\ntype:rect\nstart location:100 100\nzvalue:1\nwidth:50\nheight:40\n"
-                          "fill color:0 0 255 255\npen color:0 0 0\npen width:1\nitem end");
+    return block(QStringLiteral("type:rect\nstart location:100 100\nzvalue:1\nwidth:50\nheight:40\n"
+                                "fill color:0 0 255 255\npen color:0 0 0\npen width:1"));
 }
 
-inline QString imageBlock(const QString& path, int z = 2)
+/// A 60 x 60 picture at (200, 50).
+inline QString imageBlock(const QString& source)
 {
-    return QStringLiteral("item begin\ntype:image\nstart location:200 50\nzvalue:%1\nwidth:60\nheight:60\n"
-                          "path:%2\nitem end")
-        .arg(QString::number(z), path);
+    return block(QStringLiteral("type:image\nstart location:200 50\nzvalue:2\nwidth:60\nheight:60\n") + source);
 }
 
-inline QString writeFile(const QString& path, const QByteArray& bytes)
+struct Run
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
-}
+    int status;
+    QByteArray output;
+    QByteArray errors;
 
-/// A bare template text file; with headers the two header lines come first.
-inline QString writeText(const QString& path, const QStringList& blocks, bool headers = true)
-{
-    QString text;
-    if (headers)
-        text = QStringLiteral("Template file versoin 1.0\nkvx file version 11005\n");
-    text += blocks.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    return writeFile(path, text.toUtf8());
-}
+    QStringList outputLines() const { return QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+    /// The error and prompt lines the tool wrote itself, without the platform's notes.
+    QStringList errorLines() const
+    {
+        const QStringList lines = QString::fromUtf8(errors).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return lines.filter(QRegularExpression(QStringLiteral("^(error: |prompt \\()")));
+    }
+};
 
-inline QString writePicture(const QString& path, const QColor& color, const QSize& size = QSize(20, 20))
+/// Each test's own folder, in which the tool runs: arguments and messages name files relative to it.
+struct Folder
 {
-    QImage picture(size, QImage::Format_ARGB32);
-    picture.fill(color);
-    return picture.save(path, "PNG") ? path : QString();
-}
+    QTemporaryDir dir;
 
-/// Reads a template as Open does and saves it as Save does, in this process.
-inline bool savePackage(const QString& sourcePath, const QString& packagePath)
-{
-    CKorvexDesignerScene scene;
-    scene.resetPage(false);
-    return scene.readTemplate(sourcePath) && scene.writeTemplate(packagePath);
-}
+    QString path(const QString& name) const { return dir.filePath(name); }
+    /// Writes a template text, with the two header lines unless told; returns its name.
+    QString text(const QString& name, const QStringList& blocks, bool headers = true) const
+    {
+        const QString header = headers ? QStringLiteral("Template file versoin 1.0\nkvx file version 11005\n") : QString();
+        const QByteArray bytes = (header + blocks.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+        return KorvexTestFiles::writeFile(path(name), bytes) ? name : QString();
+    }
+    /// Saves a package as Save does, of the page, the rectangle, a green picture and any more blocks.
+    QString package(const QString& name, const QStringList& moreBlocks = {}) const
+    {
+        const QString picture = path(QStringLiteral("logo.png"));
+        const QStringList blocks{screenBlock(), rectBlock(), imageBlock(QStringLiteral("path:") + picture)};
+        const QString source = path(text(QStringLiteral("source.txt"), blocks + moreBlocks));
+        CKorvexDesignerScene scene;
+        scene.resetPage(false);
+        const bool saved = KorvexTestFiles::writePng(picture, QSize(20, 20), Qt::green) && scene.readTemplate(source)
+                           && scene.writeTemplate(path(name));
+        return saved ? name : QString();
+    }
+    /// The bytes of one entry of a package, or a null array when it has none of that name.
+    QByteArray entry(const QString& package, const QString& entry) const
+    {
+        const QString folder = CKorvexPackage::extractPackage(path(package));
+        QFile file(folder + QLatin1Char('/') + entry);
+        const QByteArray bytes = !folder.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (!folder.isEmpty())
+            QDir(folder).removeRecursively();
+        return bytes;
+    }
+    /// Runs the tool here as a pipeline would: without any display setting.
+    Run run(const QStringList& arguments) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(name));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(KORVEX_TEMPLATE_TOOL), arguments);
+        const bool finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+        return Run{finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+};
 
-/// The bytes of one entry of a package, or a null array when it has none of that name.
-inline QByteArray packageEntry(const QString& packagePath, const QString& entry)
+/// The settings store the tool opens: the test process keeps its own elsewhere (test mode).
+inline std::unique_ptr<QSettings> toolSettings()
 {
-    const QString folder = CKorvexPackage::extractPackage(packagePath);
-    if (folder.isEmpty())
-        return QByteArray();
-    QFile file(folder + QLatin1Char('/') + entry);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    QDir(folder).removeRecursively();
-    return bytes;
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Korvex/Korvex Template Designer.conf");
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
 } // namespace KorvexToolFixtures

@@ -1,254 +1,388 @@
 #include "KorvexTestMain.h"
 #include "KorvexToolFixtures.h"
-#include "KorvexToolRun.h"
 #include "io/CKorvexTemplateText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 using namespace KorvexToolFixtures;
+
+namespace {
+
+const QColor pageRed(200, 30, 30);
+
+template <typename Test>
+int pixelsWhere(const QImage& picture, const QRect& area, Test test)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(picture.pixelColor(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
 
 class TestTemplateTool : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void helpListsEveryCommandOnOneLine();
-    void versionNamesTheTool();
-    void wrongUsageExits64_data();
-    void wrongUsageExits64();
-    void infoJsonListsTheRecordsBottomFirst();
-    void infoJsonOfBareTextWithoutVersionHasNull();
-    void infoTextShowsVersionAndItems();
-    void unreadableTemplatesFail_data();
-    void unreadableTemplatesFail();
-    void resaveReproducesTheTextEntryByteForByte();
-    void resaveOfBareTextWritesAPackage();
-    void resaveToAnUnwritablePlaceFails();
-    void previewMatchesThePackedPreview();
-    void runsWithoutADisplaySetting();
+    void init()
+    {
+        toolSettings()->clear();
+        m_folder = std::make_unique<Folder>();
+    }
+
+    void helpListsEveryCommandOnOneLine()
+    {
+        const Run run = m_folder->run({QStringLiteral("--help")});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.outputLines();
+        for (const char* command : {"info TEMPLATE", "resave IN OUT", "preview TEMPLATE", "render TEMPLATE OUT",
+                                    "validate TEMPLATE", "--help", "--version"}) {
+            const QString synopsis = QStringLiteral("^  ") + QRegularExpression::escape(QLatin1String(command));
+            QVERIFY2(lines.filter(QRegularExpression(synopsis + QStringLiteral(".*\\s{2,}\\S"))).size() == 1, command);
+        }
+        QCOMPARE(m_folder->run({QStringLiteral("--version")}).output,
+                 QByteArray("korvex-template " KORVEX_VERSION_STRING "\n"));
+    }
+
+    void wrongUsageExits64_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing") << QStringList{} << "korvex-template: no command given\nTry \"korvex-template --help\".\n";
+        QTest::newRow("unknown command") << QStringList{"print", "a.ktf"} << "unknown command \"print\"";
+        QTest::newRow("file count") << QStringList{"resave", "a.ktf"} << "resave takes 2 file argument";
+        QTest::newRow("unknown option") << QStringList{"info", "a.ktf", "--xml"} << "info does not take the option --xml";
+        QTest::newRow("other command's option") << QStringList{"render", "a.ktf", "b.png", "--json"} << "does not take";
+        QTest::newRow("scale alone") << QStringList{"render", "a.ktf", "b.png", "--scale"} << "--scale needs a value";
+        QTest::newRow("scale zero") << QStringList{"render", "a.ktf", "b.png", "--scale=0"} << "greater than 0";
+        QTest::newRow("scale text") << QStringList{"render", "a.ktf", "b.png", "--scale", "big"} << "greater than 0";
+        QTest::newRow("scale infinite") << QStringList{"render", "a.ktf", "b.png", "--scale", "inf"} << "greater than 0";
+        QTest::newRow("render to jpeg") << QStringList{"render", "a.ktf", "b.jpg"} << "writes .png or .pdf";
+        QTest::newRow("empty dictionary") << QStringList{"validate", "a.ktf", "--dictionary="} << "needs a file";
+    }
+
+    void wrongUsageExits64()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = m_folder->run(arguments);
+        QCOMPARE(run.status, 64);
+        QVERIFY(run.output.isEmpty());
+        QVERIFY2(run.errors.contains(message.toUtf8()), run.errors.constData());
+    }
+
+    void failuresExit1WithTheReason_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("errors");
+        const QByteArray good = (screenBlock() + '\n' + rectBlock() + '\n').toUtf8();
+        const QStringList info{"info", "page.ktf"};
+        QTest::newRow("blank line between blocks") << (screenBlock() + "\n\n" + rectBlock() + '\n').toUtf8() << info
+            << QStringList{"error: page.ktf: an empty line stands between the item blocks, after item 1"};
+        QTest::newRow("stray line") << (screenBlock() + "\nhello\n" + rectBlock() + '\n').toUtf8() << info
+            << QStringList{"error: page.ktf: a line outside the item blocks, after item 1: \"hello\""};
+        QTest::newRow("zip damaged") << QByteArray("PK\x03\x04garbage\nmore\n") << info
+            << QStringList{"error: page.ktf: a line outside the item blocks, before the first item: \"PK??garbage\""};
+        QTest::newRow("unknown type") << QByteArray("item begin\ntype:circle\nitem end\n") << info
+            << QStringList{"error: page.ktf: item 1 has the unknown type \"circle\""};
+        QTest::newRow("no type") << QByteArray("item begin\nwidth:4\nitem end\n") << info
+            << QStringList{"error: page.ktf: item 1 has no \"type\""};
+        QTest::newRow("one line") << QByteArray("Template file versoin 1.0\nitem begin\n") << info
+            << QStringList{"error: page.ktf: the template text has fewer than two lines of items"};
+        const QByteArray tooMany = QString(screenBlock() + '\n').repeated(CKorvexTemplateText::maxBlocks + 1).toUtf8();
+        QTest::newRow("too many items") << tooMany << info
+            << QStringList{"error: page.ktf: the template text is too large to read"};
+        QTest::newRow("folder") << good << QStringList{"info", "."} << QStringList{"error: .: is a folder, not a template"};
+        QTest::newRow("no such file") << good << QStringList{"validate", "none.ktf"}
+                                      << QStringList{"error: none.ktf: no such file"};
+        QTest::newRow("unreadable dictionary")
+            << good << QStringList{"render", "page.ktf", "page.png", "--dictionary=none.df"}
+            << QStringList{"prompt (message): Open faild: Unable to open dictionary file",
+                           "error: none.df: the dictionary file cannot be read"};
+        QTest::newRow("resave") << good << QStringList{"resave", "page.ktf", "no/page.ktf"}
+                                << QStringList{"error: no/page.ktf: the template cannot be saved there"};
+        QTest::newRow("preview") << good << QStringList{"preview", "page.ktf", "no/page.png"}
+                                 << QStringList{"error: no/page.png: the preview cannot be written there"};
+        QTest::newRow("render png") << good << QStringList{"render", "page.ktf", "no/page.png"}
+                                    << QStringList{"error: no/page.png: the picture cannot be written there"};
+        QTest::newRow("render pdf") << good << QStringList{"render", "page.ktf", "no/page.pdf"}
+                                    << QStringList{"error: no/page.pdf: the PDF cannot be written there"};
+    }
+
+    void failuresExit1WithTheReason()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, errors);
+        QVERIFY(KorvexTestFiles::writeFile(m_folder->path(QStringLiteral("page.ktf")), page));
+        const Run run = m_folder->run(arguments);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.output.isEmpty());
+        const QStringList lines = run.errorLines();
+        QCOMPARE(lines.size(), errors.size());
+        for (int index = 0; index < lines.size(); ++index)
+            QVERIFY2(lines.at(index).startsWith(errors.at(index)), qPrintable(lines.at(index)));
+        QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("no"))));
+        QVERIFY(!QFile::exists(m_folder->path(QStringLiteral("page.png"))));
+    }
+
+    void infoListsTheRecordsBottomFirst()
+    {
+        const QString package = m_folder->package(QStringLiteral("page.ktf"));
+        QCOMPARE(m_folder->run({QStringLiteral("info"), package}).outputLines().value(0), QStringLiteral("version: 11005"));
+        const Run json = m_folder->run({QStringLiteral("info"), package, QStringLiteral("--json")});
+        QCOMPARE(json.status, 0);
+        const QJsonObject root = QJsonDocument::fromJson(json.output).object();
+        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 11005);
+        const QJsonArray items = root.value(QStringLiteral("items")).toArray();
+        QStringList types;
+        for (const QJsonValue& item : items)
+            types << item.toObject().value(QStringLiteral("type")).toString();
+        QCOMPARE(types, (QStringList{"screen", "rect", "image"}));
+        const auto value = [&](int index, const char* key) {
+            return items.at(index).toObject().value(QStringLiteral("record")).toObject().value(QLatin1String(key));
+        };
+        QCOMPARE(value(0, "fill color").toString(), QStringLiteral("200 30 30"));
+        QCOMPARE(value(1, "start location").toString(), QStringLiteral("100 100"));
+        QCOMPARE(value(1, "width").toString(), QStringLiteral("50"));
+        QCOMPARE(value(2, "path").toString(), QStringLiteral("logo.png"));
+
+        // Bare text without the header lines has no version.
+        const QString bare = m_folder->text(QStringLiteral("bare.txt"), {screenBlock(), rectBlock()}, false);
+        const QJsonObject bareRoot = QJsonDocument::fromJson(m_folder->run({"info", bare, "--json"}).output).object();
+        QVERIFY(bareRoot.contains(QStringLiteral("version")) && bareRoot.value(QStringLiteral("version")).isNull());
+        const Run text = m_folder->run({QStringLiteral("info"), bare});
+        QCOMPARE(text.status, 0);
+        const QStringList lines = text.outputLines();
+        QCOMPARE(lines.mid(0, 2), (QStringList{"version: none", "item 1: screen"}));
+        QVERIFY(lines.indexOf(QStringLiteral("item 2: rect")) > 2);
+        QVERIFY(lines.contains(QStringLiteral("  pen width:1")));
+    }
+
+    void resaveKeepsTheTextEntryByteForByte()
+    {
+        const QString package = m_folder->package(QStringLiteral("page.ktf"));
+        const Run run = m_folder->run({QStringLiteral("resave"), package, QStringLiteral("copy.ktf")});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.errorLines().isEmpty());
+        const QByteArray original = m_folder->entry(package, package);
+        QVERIFY(original.startsWith("Template file versoin 1.0\nkvx file version 11005\nitem begin\n"));
+        QCOMPARE(m_folder->entry(QStringLiteral("copy.ktf"), QStringLiteral("copy.ktf")), original);
+        QCOMPARE(m_folder->entry(QStringLiteral("copy.ktf"), QStringLiteral("logo.png")),
+                 m_folder->entry(package, QStringLiteral("logo.png")));
+        QVERIFY(!m_folder->entry(QStringLiteral("copy.ktf"), QStringLiteral("_preview.png")).isEmpty());
+
+        // Bare text comes out as a package with the header lines.
+        const QString bare = m_folder->text(QStringLiteral("bare.txt"), {screenBlock(), rectBlock()}, false);
+        QCOMPARE(m_folder->run({QStringLiteral("resave"), bare, QStringLiteral("copy.ktf")}).status, 0);
+        const QByteArray entry = m_folder->entry(QStringLiteral("copy.ktf"), QStringLiteral("copy.ktf"));
+        QVERIFY(entry.startsWith("Template file versoin 1.0\nkvx file version 11005\n"));
+        QVERIFY(entry.contains("\ntype:rect\n") && entry.endsWith("item end\n"));
+    }
+
+    void previewIsThePackedPreview()
+    {
+        const QString package = m_folder->package(QStringLiteral("page.ktf"));
+        QCOMPARE(m_folder->run({QStringLiteral("preview"), package, QStringLiteral("preview.png")}).status, 0);
+        const QImage written = QImage(m_folder->path(QStringLiteral("preview.png"))).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(written.size(), QSize(130, 130));
+        const QByteArray packed = m_folder->entry(package, QStringLiteral("_preview.png"));
+        QCOMPARE(written, QImage::fromData(packed, "PNG").convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void renderDrawsThePageTimesTheScale_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("scaleArguments");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("picture") << "page.png" << QStringList{} << 1.0;
+        QTest::newRow("picture, double") << "page.png" << QStringList{"--scale", "2"} << 2.0;
+        QTest::newRow("picture, half written joined") << "page.png" << QStringList{"--scale=0.5"} << 0.5;
+        QTest::newRow("PDF") << "page.PDF" << QStringList{} << 1.0;
+        QTest::newRow("PDF, double") << "page.pdf" << QStringList{"--scale", "2"} << 2.0;
+    }
+
+    void renderDrawsThePageTimesTheScale()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, scaleArguments);
+        QFETCH(double, scale);
+        // The grid is never drawn, whatever the designer last showed, and its setting stays.
+        for (const char* key : {"Designer/isGridShown", "Designer/SnappingCheckBox"})
+            toolSettings()->setValue(QLatin1String(key), true);
+        toolSettings()->setValue(QStringLiteral("Designer/GridSize"), 10);
+        const QString page = m_folder->text(QStringLiteral("page.ktf"), {screenBlock(), rectBlock()});
+        const Run run = m_folder->run(QStringList{"render", page, target} + scaleArguments);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.errorLines().isEmpty());
+        QCOMPARE(toolSettings()->value(QStringLiteral("Designer/isGridShown")).toBool(), true);
+        QFile file(m_folder->path(target));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (target.endsWith(QLatin1String("png"))) {
+            const QImage picture = QImage::fromData(bytes, "PNG");
+            QCOMPARE(picture.size(), QSize(qRound(400 * scale), qRound(300 * scale)));
+            const auto at = [&](double x, double y) { return picture.pixelColor(qRound(x * scale), qRound(y * scale)); };
+            QCOMPARE(pixelsWhere(picture, QRect(0, 0, picture.width(), qRound(90 * scale)),
+                                 [](const QColor& colour) { return colour != pageRed; }),
+                     0);
+            QCOMPARE(at(390, 290), pageRed);
+            QCOMPARE(at(125, 120), QColor(0, 0, 255));
+            QCOMPARE(at(170, 120), pageRed);
+        } else {
+            QVERIFY(bytes.startsWith("%PDF-"));
+            QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
+            const int box = bytes.indexOf("/MediaBox [") + 11;
+            const QList<QByteArray> numbers = bytes.mid(box, bytes.indexOf(']', box) - box).simplified().split(' ');
+            QCOMPARE(numbers.size(), 4);
+            QCOMPARE(QSizeF(numbers.at(2).toDouble(), numbers.at(3).toDouble()), QSizeF(400 * scale, 300 * scale));
+        }
+    }
+
+    void renderTakesPicturesAndTextsFromADictionaryFileForOneRun()
+    {
+        const QString green = m_folder->path(QStringLiteral("green.png"));
+        const QString dictionary = m_folder->path(QStringLiteral("names.df"));
+        QVERIFY(KorvexTestFiles::writePng(green, QSize(30, 30), Qt::green));
+        QVERIFY(KorvexTestFiles::writeFile(dictionary, "Customer\nMMMMMMMMMMMM\nLogo\n" + green.toUtf8() + "\n"));
+        const QString source = m_folder->text(
+            QStringLiteral("source.ktf"),
+            {screenBlock(), rectBlock(), imageBlock(QStringLiteral("image source type:dictionary\ndictionary key:Logo")),
+             block(QStringLiteral("type:label\nstart location:20 200\nzvalue:3\nwidth:300\nheight:60\nfill color:255 255 "
+                                  "255 255\ntext source type:dictionary\ndictionary key:Customer"))});
+        QCOMPARE(m_folder->run({"render", source, "with.png", "--dictionary", dictionary}).status, 0);
+        QCOMPARE(m_folder->run({"render", source, "without.png"}).status, 0);
+        const QImage with(m_folder->path(QStringLiteral("with.png")));
+        const QImage without(m_folder->path(QStringLiteral("without.png")));
+        QCOMPARE(with.pixelColor(230, 80), QColor(Qt::green));
+        QVERIFY(without.pixelColor(230, 80) != QColor(Qt::green));
+        // The label fits its height to the text; long text in near-black letters.
+        const QRect label(20, 200, 300, 20);
+        const auto dark = [](const QColor& colour) { return colour.value() < 100; };
+        QVERIFY(pixelsWhere(with, label, dark) > pixelsWhere(without, label, dark) + 50);
+        // The run's dictionary never reached the stored one.
+        const auto stored = toolSettings();
+        QVERIFY(!stored->contains(QStringLiteral("DrolvanDictionary/Logo")));
+        QVERIFY(!stored->contains(QStringLiteral("DrolvanDictionary/Customer")));
+        QVERIFY(stored->contains(QStringLiteral("DrolvanDictionary/Title")));
+    }
+
+    void validateIsSilentOnACleanPackage()
+    {
+        const QString package = m_folder->package(QStringLiteral("page.ktf"),
+                                                  {block(QStringLiteral("type:form_text_box\ncustom id:first")),
+                                                   block(QStringLiteral("type:form_text_box\ncustom id:second"))});
+        const Run run = m_folder->run({QStringLiteral("validate"), package});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output, QByteArray());
+        QVERIFY(run.errorLines().isEmpty());
+    }
+
+    // The value rules themselves are tst_valuecheck's; here one of them shows the line's form.
+    void validateWarnsOnceForEachProblem_data()
+    {
+        QTest::addColumn<QStringList>("blocks");
+        QTest::addColumn<QString>("warning");
+        const QString rect = QStringLiteral("type:rect\nwidth:10\nheight:10\n");
+        QTest::newRow("unknown key") << QStringList{block(rect + "colour:1 2 3")}
+                                     << "warning: item 2 (rect): unknown key \"colour\" is dropped";
+        QTest::newRow("line without colon") << QStringList{block(rect + "wide")}
+                                            << "warning: item 2 (rect): line \"wide\" is not a key and a value";
+        QTest::newRow("bad value") << QStringList{block("type:rect\nheight:10\nwidth:1O")}
+                                   << "warning: item 2 (rect): value \"1O\" of \"width\" is not a number";
+        QTest::newRow("repeated key") << QStringList{block(rect + "width:20")}
+                                      << "warning: item 2 (rect): key \"width\" is given again; the last value is used";
+        QTest::newRow("missing image") << QStringList{block("type:image\npath:/no/such/logo.png")}
+                                       << "warning: item 2 (image): image file \"/no/such/logo.png\" is missing";
+        QTest::newRow("label key") << QStringList{block("type:text\ntext source type:dictionary\ndictionary key:Client")}
+                                   << "warning: item 2 (text): dictionary key \"Client\" is not in the dictionary";
+        QTest::newRow("image key") << QStringList{block("type:image\nimage source type:dictionary\ndictionary key:Logo")}
+                                   << "warning: item 2 (image): dictionary key \"Logo\" is not in the dictionary";
+        QTest::newRow("no key") << QStringList{block("type:label\ntext source type:dictionary")}
+                                << "warning: item 2 (label): takes its value from the dictionary but names no key";
+        QTest::newRow("action") << QStringList{block("type:link\naction:nonsense")}
+                                << "warning: item 2 (link): action text does not read with version 11005";
+        QTest::newRow("second 3D area")
+            << QStringList{block("type:3d area\nwidth:50\nheight:50"), block("type:3d area\nwidth:60\nheight:60")}
+            << "warning: item 3 (3d area): a second 3D area is dropped when read (item 2 is kept)";
+        QTest::newRow("repeated name") << QStringList{block("type:form_text_box\ncustom id:name"), block("type:rect"),
+                                                      block("type:form_text_box\ncustom id:name")}
+                                       << "warning: item 4 (form_text_box): form text box name \"name\" "
+                                          "repeats that of item 2";
+    }
+
+    void validateWarnsOnceForEachProblem()
+    {
+        QFETCH(QStringList, blocks);
+        QFETCH(QString, warning);
+        const QString page = m_folder->text(QStringLiteral("page.ktf"), QStringList{screenBlock()} + blocks);
+        const Run run = m_folder->run({QStringLiteral("validate"), page});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.outputLines(), QStringList{warning});
+        QVERIFY(run.errorLines().isEmpty());
+    }
+
+    void validateTakesKeysFromADictionaryFile()
+    {
+        const QString picture = m_folder->path(QStringLiteral("logo.png"));
+        QVERIFY(KorvexTestFiles::writePng(picture));
+        const QString text = m_folder->text(
+            QStringLiteral("page.ktf"),
+            {screenBlock(), block(QStringLiteral("type:label\ntext source type:dictionary\ndictionary key:client")),
+             block(QStringLiteral("type:image\nimage source type:dictionary\ndictionary key:Logo"))});
+        const QString dictionary = m_folder->path(QStringLiteral("names.df"));
+        QVERIFY(KorvexTestFiles::writeFile(dictionary, "Client\nACME\nLogo\n" + picture.toUtf8() + "\n"));
+        const Run run = m_folder->run({QStringLiteral("validate"), text, QStringLiteral("--dictionary"), dictionary});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output, QByteArray());
+
+        QVERIFY(KorvexTestFiles::writeFile(dictionary, "Client\nACME\nLogo\n/no/such/logo.png\n"));
+        const Run missing = m_folder->run({QStringLiteral("validate"), text, QStringLiteral("--dictionary"), dictionary});
+        QCOMPARE(missing.status, 2);
+        QCOMPARE(missing.outputLines(),
+                 QStringList{"warning: item 3 (image): image file \"/no/such/logo.png\" of dictionary key \"Logo\" "
+                             "is missing"});
+        QVERIFY(!toolSettings()->contains(QStringLiteral("DrolvanDictionary/Client")));
+    }
+
+    void validateFindsTheStoredDictionaryAndPicturesNextToTheText()
+    {
+        {
+            const auto settings = toolSettings();
+            settings->setValue(QStringLiteral("DrolvanDictionaryFlag/IsFirstTime"), 0);
+            settings->setValue(QStringLiteral("DrolvanDictionary/Client"), QStringLiteral("ACME"));
+        }
+        QVERIFY(KorvexTestFiles::writePng(m_folder->path(QStringLiteral("logo.png"))));
+        const QString text = m_folder->text(
+            QStringLiteral("page.ktf"),
+            {screenBlock(), block(QStringLiteral("type:label\ntext source type:dictionary\ndictionary key:CLIENT")),
+             block(QStringLiteral("type:image\npath:/elsewhere/logo.png"))});
+        const Run run = m_folder->run({QStringLiteral("validate"), text});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output, QByteArray());
+    }
+
+    void validateListsWhatItCanOfAnUnreadableTemplate()
+    {
+        const QString text = m_folder->text(
+            QStringLiteral("page.ktf"),
+            {screenBlock(), block(QStringLiteral("type:rect\ncolour:1")), block(QStringLiteral("type:hexagon"))});
+        const Run run = m_folder->run({QStringLiteral("validate"), text});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.outputLines(), QStringList{"warning: item 2 (rect): unknown key \"colour\" is dropped"});
+        QCOMPARE(run.errorLines(), QStringList{"error: page.ktf: item 3 has the unknown type \"hexagon\""});
+    }
 
 private:
-    QString path(const QString& name) const { return m_folder->filePath(name); }
-    QString goodPackage();
-
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<Folder> m_folder;
 };
-
-void TestTemplateTool::init()
-{
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-}
-
-QString TestTemplateTool::goodPackage()
-{
-    const QString picture = writePicture(path(QStringLiteral("logo.png")), Qt::green);
-    const QString text = writeText(path(QStringLiteral("source.txt")), {screenBlock(), rectBlock(), imageBlock(picture)});
-    const QString package = path(QStringLiteral("page.ktf"));
-    return savePackage(text, package) ? package : QString();
-}
-
-void TestTemplateTool::helpListsEveryCommandOnOneLine()
-{
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("--help")});
-    QCOMPARE(run.status, 0);
-    const QStringList lines = QString::fromUtf8(run.output).split(QLatin1Char('\n'));
-    for (const char* command : {"info TEMPLATE", "resave IN OUT", "preview TEMPLATE", "render TEMPLATE OUT",
-                                "validate TEMPLATE", "--help", "--version"}) {
-        const QStringList matching = lines.filter(QRegularExpression(QStringLiteral("^  ")
-                                                                     + QRegularExpression::escape(QLatin1String(command))
-                                                                     + QStringLiteral(".*\\s{2,}\\S")));
-        QVERIFY2(matching.size() == 1, command);
-    }
-}
-
-void TestTemplateTool::versionNamesTheTool()
-{
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("--version")});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.output, QByteArray("korvex-template " KORVEX_VERSION_STRING "\n"));
-}
-
-void TestTemplateTool::wrongUsageExits64_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("nothing") << QStringList{} << "no command given";
-    QTest::newRow("unknown command") << QStringList{"print", "a.ktf"} << "unknown command \"print\"";
-    QTest::newRow("info without template") << QStringList{"info"} << "info takes 1 file argument";
-    QTest::newRow("info with two") << QStringList{"info", "a.ktf", "b.ktf"} << "info takes 1 file argument";
-    QTest::newRow("resave without target") << QStringList{"resave", "a.ktf"} << "resave takes 2 file argument";
-    QTest::newRow("preview without target") << QStringList{"preview", "a.ktf"} << "preview takes 2";
-    QTest::newRow("unknown option") << QStringList{"info", "a.ktf", "--xml"} << "info does not take the option --xml";
-    QTest::newRow("json on render") << QStringList{"render", "a.ktf", "b.png", "--json"} << "does not take";
-    QTest::newRow("dictionary on info") << QStringList{"info", "a.ktf", "--dictionary", "d.df"} << "does not take";
-    QTest::newRow("scale without value") << QStringList{"render", "a.ktf", "b.png", "--scale"} << "--scale needs a value";
-    QTest::newRow("scale zero") << QStringList{"render", "a.ktf", "b.png", "--scale", "0"} << "greater than 0";
-    QTest::newRow("scale negative") << QStringList{"render", "a.ktf", "b.png", "--scale=-2"} << "greater than 0";
-    QTest::newRow("scale text") << QStringList{"render", "a.ktf", "b.png", "--scale", "big"} << "greater than 0";
-    QTest::newRow("scale infinite") << QStringList{"render", "a.ktf", "b.png", "--scale", "inf"} << "greater than 0";
-    QTest::newRow("render to jpeg") << QStringList{"render", "a.ktf", "b.jpg"} << "writes .png or .pdf";
-    QTest::newRow("empty dictionary") << QStringList{"validate", "a.ktf", "--dictionary="} << "needs a file";
-}
-
-void TestTemplateTool::wrongUsageExits64()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    const KorvexToolRun run = KorvexToolRun::of(arguments);
-    QCOMPARE(run.status, 64);
-    QVERIFY(run.output.isEmpty());
-    QVERIFY2(run.errors.contains(message.toUtf8()), run.errors.constData());
-}
-
-void TestTemplateTool::infoJsonListsTheRecordsBottomFirst()
-{
-    const QString package = goodPackage();
-    QVERIFY(!package.isEmpty());
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("info"), package, QStringLiteral("--json")});
-    QCOMPARE(run.status, 0);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(run.output, &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(document.object().value(QStringLiteral("version")).toInt(), 11005);
-    const QJsonArray items = document.object().value(QStringLiteral("items")).toArray();
-    QCOMPARE(items.size(), 3);
-    QStringList types;
-    for (const QJsonValue& item : items)
-        types << item.toObject().value(QStringLiteral("type")).toString();
-    QCOMPARE(types, (QStringList{"screen", "rect", "image"}));
-    const QJsonObject rect = items.at(1).toObject().value(QStringLiteral("record")).toObject();
-    QCOMPARE(rect.value(QStringLiteral("fill color")).toString(), QStringLiteral("0 0 255 255"));
-    QCOMPARE(rect.value(QStringLiteral("start location")).toString(), QStringLiteral("100 100"));
-    QCOMPARE(rect.value(QStringLiteral("width")).toString(), QStringLiteral("50"));
-    const QJsonObject screen = items.at(0).toObject().value(QStringLiteral("record")).toObject();
-    QCOMPARE(screen.value(QStringLiteral("fill color")).toString(), QStringLiteral("200 30 30"));
-    const QJsonObject image = items.at(2).toObject().value(QStringLiteral("record")).toObject();
-    QCOMPARE(image.value(QStringLiteral("path")).toString(), QStringLiteral("logo.png"));
-}
-
-void TestTemplateTool::infoJsonOfBareTextWithoutVersionHasNull()
-{
-    const QString text = writeText(path(QStringLiteral("bare.txt")), {screenBlock(), rectBlock()}, false);
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("info"), text, QStringLiteral("--json")});
-    QCOMPARE(run.status, 0);
-    const QJsonObject root = QJsonDocument::fromJson(run.output).object();
-    QVERIFY(root.contains(QStringLiteral("version")));
-    QVERIFY(root.value(QStringLiteral("version")).isNull());
-    QCOMPARE(root.value(QStringLiteral("items")).toArray().size(), 2);
-}
-
-void TestTemplateTool::infoTextShowsVersionAndItems()
-{
-    const QString text = writeText(path(QStringLiteral("page.ktf")), {screenBlock(), rectBlock()});
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("info"), text});
-    QCOMPARE(run.status, 0);
-    const QStringList lines = QString::fromUtf8(run.output).split(QLatin1Char('\n'));
-    QCOMPARE(lines.first(), QStringLiteral("version: 11005"));
-    QVERIFY(lines.contains(QStringLiteral("item 1: screen")));
-    QVERIFY(lines.contains(QStringLiteral("item 2: rect")));
-    QVERIFY(lines.contains(QStringLiteral("  pen width:1")));
-    QVERIFY(lines.indexOf(QStringLiteral("item 1: screen")) < lines.indexOf(QStringLiteral("item 2: rect")));
-}
-
-void TestTemplateTool::unreadableTemplatesFail_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("blank line between blocks")
-        << (screenBlock() + "\n\n" + rectBlock() + "\n").toUtf8() << "an empty line stands between the item blocks";
-    QTest::newRow("stray line") << (screenBlock() + "\nhello\n" + rectBlock() + "\n").toUtf8()
-                                << "a line outside the item blocks, after item 1: \"hello\"";
-    QTest::newRow("unknown type") << QByteArray("item begin\ntype:circle\nitem end\n")
-                                  << "item 1 has the unknown type \"circle\"";
-    QTest::newRow("no type") << QByteArray("item begin\nwidth:4\nitem end\n") << "item 1 has no \"type\"";
-    QTest::newRow("one line") << QByteArray("Template file versoin 1.0\nitem begin\n")
-                              << "fewer than two lines";
-    QTest::newRow("too many items")
-        << QString(screenBlock() + "\n").repeated(CKorvexTemplateText::maxBlocks + 1).toUtf8() << "too large to read";
-    QTest::newRow("zip damaged") << QByteArray("PK\x03\x04garbage\nmore\n") << "a line outside the item blocks";
-}
-
-void TestTemplateTool::unreadableTemplatesFail()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
-    const QString file = writeFile(path(QStringLiteral("broken.ktf")), content);
-    for (const char* command : {"info", "validate"}) {
-        const KorvexToolRun run = KorvexToolRun::of({QLatin1String(command), file});
-        QCOMPARE(run.status, 1);
-        const QStringList errors = run.errorLines();
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().startsWith(QStringLiteral("error: ") + file + QStringLiteral(": ")), run.errors);
-        QVERIFY2(errors.first().contains(reason), run.errors);
-    }
-}
-
-void TestTemplateTool::resaveReproducesTheTextEntryByteForByte()
-{
-    const QString package = goodPackage();
-    QVERIFY(!package.isEmpty());
-    const QString copy = path(QStringLiteral("copy.ktf"));
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("resave"), package, copy});
-    QCOMPARE(run.status, 0);
-    QVERIFY(run.errorLines().isEmpty());
-    const QByteArray original = packageEntry(package, QStringLiteral("page.ktf"));
-    QVERIFY(original.startsWith("Template file versoin 1.0\nkvx file version 11005\nitem begin\n"));
-    QCOMPARE(packageEntry(copy, QStringLiteral("copy.ktf")), original);
-    QCOMPARE(packageEntry(copy, QStringLiteral("logo.png")), packageEntry(package, QStringLiteral("logo.png")));
-    QVERIFY(!packageEntry(copy, QStringLiteral("_preview.png")).isEmpty());
-}
-
-void TestTemplateTool::resaveOfBareTextWritesAPackage()
-{
-    const QString text = writeText(path(QStringLiteral("bare.txt")), {screenBlock(), rectBlock()}, false);
-    const QString target = path(QStringLiteral("out.ktf"));
-    QCOMPARE(KorvexToolRun::of({QStringLiteral("resave"), text, target}).status, 0);
-    const QByteArray entry = packageEntry(target, QStringLiteral("out.ktf"));
-    QVERIFY(entry.startsWith("Template file versoin 1.0\nkvx file version 11005\n"));
-    QVERIFY(entry.contains("\ntype:rect\n"));
-    QVERIFY(entry.endsWith("item end\n"));
-}
-
-void TestTemplateTool::resaveToAnUnwritablePlaceFails()
-{
-    const QString text = writeText(path(QStringLiteral("page.ktf")), {screenBlock()});
-    const QString target = path(QStringLiteral("no/such/folder/out.ktf"));
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("resave"), text, target});
-    QCOMPARE(run.status, 1);
-    QVERIFY(run.errors.contains("error: " + target.toUtf8()));
-    QVERIFY(!QFile::exists(target));
-}
-
-void TestTemplateTool::previewMatchesThePackedPreview()
-{
-    const QString package = goodPackage();
-    QVERIFY(!package.isEmpty());
-    const QString picture = path(QStringLiteral("preview.png"));
-    QCOMPARE(KorvexToolRun::of({QStringLiteral("preview"), package, picture}).status, 0);
-    QImage written(picture);
-    QCOMPARE(written.size(), QSize(130, 130));
-    QImage packed = QImage::fromData(packageEntry(package, QStringLiteral("_preview.png")), "PNG");
-    QVERIFY(!packed.isNull());
-    QCOMPARE(written.convertToFormat(QImage::Format_ARGB32), packed.convertToFormat(QImage::Format_ARGB32));
-}
-
-void TestTemplateTool::runsWithoutADisplaySetting()
-{
-    const QString text = writeText(path(QStringLiteral("page.ktf")), {screenBlock(), rectBlock()});
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    const QString picture = path(QStringLiteral("page.png"));
-    const KorvexToolRun run = KorvexToolRun::of({QStringLiteral("render"), text, picture}, environment);
-    QCOMPARE(run.status, 0);
-    QCOMPARE(QImage(picture).size(), QSize(400, 300));
-}
 
 KORVEX_TEST_MAIN(TestTemplateTool)
 #include "tst_templatetool.moc"
