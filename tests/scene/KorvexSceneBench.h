@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QGraphicsItem>
 #include <QGraphicsSceneDragDropEvent>
+#include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -35,7 +36,7 @@ public:
 };
 
 /// A scene in a shown offscreen view, where scene points map to whole viewport pixels,
-/// driven with real mouse and key events.
+/// driven with real mouse and key events. Its undo steps go to the core's undo manager.
 class KorvexSceneBench
 {
 public:
@@ -52,12 +53,6 @@ public:
         view->show();
         if (!QTest::qWaitForWindowExposed(view.get()))
             qWarning("view not exposed");
-    }
-
-    ~KorvexSceneBench()
-    {
-        view.reset();
-        scene.reset();
     }
 
     static void setGrid(bool snapping, int size = 10)
@@ -102,7 +97,7 @@ public:
         QTest::keyRelease(view.get(), key);
     }
 
-    /// A press at a point that need not be a whole pixel, sent to the scene itself.
+    /// A press and release at a point that need not be a whole pixel, sent to the scene itself.
     void scenePress(const QPointF& p)
     {
         sceneMouse(QEvent::GraphicsSceneMousePress, p, Qt::LeftButton, Qt::LeftButton);
@@ -132,20 +127,13 @@ public:
         QApplication::sendEvent(scene.get(), &event);
     }
 
-    /// Builds an item from an item block's lines (without "item begin" and "item end").
-    QGraphicsItem* build(const QString& lines)
-    {
-        CKorvexDesignerProperty record;
-        record.fromItemBlock(QStringLiteral("item begin\n") + lines + QStringLiteral("\nitem end"));
-        if (!scene->addItemFromProperties(record))
-            return nullptr;
-        return scene->currentItem();
-    }
-
+    /// A rectangle built from its record, as a template read builds it.
     QGraphicsItem* rect(double x, double y, double w = 100, double h = 50, int z = 1)
     {
-        return build(QStringLiteral("type:rect\nstart location:%1 %2\nwidth:%3\nheight:%4\nzvalue:%5")
-                         .arg(x).arg(y).arg(w).arg(h).arg(z));
+        CKorvexDesignerProperty record;
+        record.fromItemBlock(QStringLiteral("type:rect\nstart location:%1 %2\nwidth:%3\nheight:%4\nzvalue:%5")
+                                 .arg(x).arg(y).arg(w).arg(h).arg(z));
+        return scene->addItemFromProperties(record) ? scene->currentItem() : nullptr;
     }
 
     static bool isSelected(const QGraphicsItem* item)
