@@ -1,8 +1,7 @@
 #include "KorvexScriptedPrompt.h"
+#include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
 #include "app/CKorvexBusyPopup.h"
-#include "app/CKorvexCommandLine.h"
-#include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
 #include "core/CKorvexUndoManager.h"
 #include "scene/CKorvexDeletableItem.h"
@@ -14,7 +13,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -23,21 +21,7 @@ using Korvex::CKorvexUndoManager;
 
 namespace {
 
-const QString appTitle = QStringLiteral("Korvex Template Designer");
-const QString filter = QStringLiteral("Korvex Template File (*.ktf)");
 const QString modifiedText = QStringLiteral("The document has been modified.\nDo you want to save your changes?");
-
-QList<QPointF> livePositions(const CKorvexDesignerScene* scene)
-{
-    QList<QPointF> result;
-    const auto all = scene->pageItems();
-    for (const QGraphicsItem* item : all) {
-        const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
-        if (item->isVisible() && deletable && !deletable->isDeleted())
-            result.append(item->pos());
-    }
-    return result;
-}
 
 class PendingPanel : public CKorvexPropertyPanel
 {
@@ -52,9 +36,12 @@ private:
     bool m_pending = false;
 };
 
-QString storedSetting(const QString& key)
+QStringList describe(const QList<CKorvexMessageRequest>& messages)
 {
-    return CKorvexProductInfo::openSettings()->value(QStringLiteral("Designer/") + key).toString();
+    QStringList result;
+    for (const CKorvexMessageRequest& m : messages)
+        result << QStringLiteral("%1|%2|%3|%4").arg(int(m.icon)).arg(m.title, m.text, m.buttons.join(','));
+    return result;
 }
 
 } // namespace
@@ -64,36 +51,37 @@ class TestDocumentCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
-    void cleanup();
-    void saveOnAnUntitledDocumentAsksOnce();
-    void failedSaveKeepsTheTargetInTheTitle();
-    void saveAsTitles_data();
-    void saveAsTitles();
-    void anyOfThreeFlagsAsks_data();
-    void anyOfThreeFlagsAsks();
-    void cancelInThePromptChangesNothing();
-    void openAsksOnlyAfterAFileIsChosen();
-    void savingFromThePromptGoesOn();
-    void exitWithSaveThenCancelledDialogStillExits();
-    void exitCancelledKeepsTheWindow();
-    void exitWithoutChangesWritesSettings();
-    void newWithoutChangesShowsThePageSizeDialog();
-    void newAcceptedGivesAnEmptyPage();
-    void openRestoresASavedTemplate();
-    void openFailureIsReported();
-    void commandLineOpensAnExistingTemplate();
-    void commandLineWithoutPathRunsNew();
-    void packageSavePathIsCarriedThrough();
+    void save_data();
+    void save();
+    void newDocument_data();
+    void newDocument();
+    void open_data();
+    void open();
+    void exit_data();
+    void exit();
 
 private:
-    /// Saves two rectangles into a template and returns its path.
-    QString savedTemplate(const QString& name);
+    /// Title end, current file, open and save paths, stored open and save paths, modified; folder paths shortened.
+    QString state() const;
+    QList<QPointF> livePositions() const;
 
     QTemporaryDir m_folder;
+    QString m_template; // a rectangle at (40, 60) and a line at (200, 300)
     std::unique_ptr<DesignerMainWindow> m_window;
     CKorvexDesignerScene* m_scene = nullptr;
 };
+
+void TestDocumentCommands::initTestCase()
+{
+    m_template = m_folder.filePath(QStringLiteral("saved.ktf"));
+    CKorvexDesignerScene scene;
+    scene.createItem(QStringLiteral("rect"), QPointF(40, 60));
+    scene.createItem(QStringLiteral("line"), QPointF(200, 300));
+    QVERIFY(scene.writeTemplate(m_template));
+    QVERIFY(KorvexTestFiles::writeFile(m_folder.filePath(QStringLiteral("broken.ktf")), "PK\x03\x04 no package"));
+}
 
 void TestDocumentCommands::init()
 {
@@ -102,374 +90,215 @@ void TestDocumentCommands::init()
     m_scene = m_window->scene();
 }
 
-void TestDocumentCommands::cleanup()
+QString TestDocumentCommands::state() const
 {
-    m_window.reset();
-    m_scene = nullptr;
+    QString title = m_window->windowTitle();
+    title.replace(QStringLiteral("Korvex Template Designer - "), QString());
+    const auto settings = CKorvexProductInfo::openSettings();
+    QString text = QStringLiteral("%1; file %2; open %3; save %4; stored %5, %6; %7")
+                       .arg(title, m_window->currentFile(), m_window->openPath(), m_window->savePath(),
+                            settings->value("Designer/openpath").toString(),
+                            settings->value("Designer/savepath").toString(),
+                            m_window->isModified() ? QStringLiteral("modified") : QStringLiteral("clean"));
+    return text.replace(m_folder.path() + '/', QString());
 }
 
-QString TestDocumentCommands::savedTemplate(const QString& name)
+QList<QPointF> TestDocumentCommands::livePositions() const
 {
-    DesignerMainWindow author;
-    author.scene()->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    author.scene()->createItem(QStringLiteral("line"), QPointF(200, 300));
-    const QString path = m_folder.filePath(name);
-    KorvexScriptedPrompt prompt;
-    prompt.answerFile(path);
-    author.onSaveAs();
-    if (!QFile::exists(path) || !author.currentFile().endsWith(name))
-        qFatal("template not saved");
-    return path;
+    QList<QPointF> result;
+    const auto all = m_scene->pageItems();
+    for (const QGraphicsItem* item : all) {
+        const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
+        if (item->isVisible() && deletable && !deletable->isDeleted())
+            result.append(item->pos());
+    }
+    return result;
 }
 
-void TestDocumentCommands::saveOnAnUntitledDocumentAsksOnce()
+void TestDocumentCommands::save_data()
 {
-    m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    m_window->setDirty();
-    const QString path = m_folder.filePath(QStringLiteral("first.ktf"));
-    KorvexScriptedPrompt prompt;
-    prompt.answerFile(path);
-    m_window->ui().actionSave->trigger();
-
-    QCOMPARE(prompt.files().size(), 1);
-    const CKorvexFileRequest request = prompt.files().first();
-    QCOMPARE(request.mode, CKorvexFileRequest::Save);
-    QCOMPARE(request.title, QStringLiteral("Save Template File"));
-    QCOMPARE(request.filter, filter);
-    QCOMPARE(request.startPath, QDir::homePath());
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(m_window->currentFile(), path);
-    QCOMPARE(m_window->savePath(), path);
-    QCOMPARE(m_window->windowTitle(), appTitle + " - " + path);
-    QVERIFY(!m_window->isModified());
-    QCOMPARE(storedSetting(QStringLiteral("savepath")), path);
-
-    auto* popup = m_window->findChild<CKorvexBusyPopup*>();
-    QVERIFY(popup);
-    QCOMPARE(popup->text(), QStringLiteral("   <b>Saving...Please wait </b>   "));
-    QVERIFY(popup->windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(!popup->isVisible());
-
-    QVERIFY(QFile::remove(path));
-    m_window->ui().toolSaveFile->trigger();
-    QCOMPARE(prompt.files().size(), 1);
-    QVERIFY(QFile::exists(path));
-    QVERIFY(prompt.messages().isEmpty());
-}
-
-void TestDocumentCommands::failedSaveKeepsTheTargetInTheTitle()
-{
-    m_window->setDirty();
-    const QString target = m_folder.filePath(QStringLiteral("no/such/folder/page.ktf"));
-    KorvexScriptedPrompt prompt;
-    prompt.answerFile(target);
-    m_window->onSave();
-
-    QCOMPARE(prompt.messages().size(), 1);
-    const CKorvexMessageRequest message = prompt.messages().first();
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.title, appTitle);
-    QCOMPARE(message.text, QStringLiteral("Unable to save the file."));
-    QCOMPARE(message.buttons, QStringList{QStringLiteral("Ok")});
-    QCOMPARE(m_window->currentFile(), QString());
-    QCOMPARE(m_window->windowTitle(), appTitle + " - " + target);
-    QVERIFY(m_window->isModified());
-    QVERIFY(!m_window->findChild<CKorvexBusyPopup*>()->isVisible());
-
-    // The next Save asks for a name again, starting where the failed one pointed.
-    m_window->onSave();
-    QCOMPARE(prompt.files().size(), 2);
-    QCOMPARE(prompt.files().last().startPath, target);
-}
-
-void TestDocumentCommands::saveAsTitles_data()
-{
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("written") << "page.ktf" << true;
-    QTest::newRow("unwritable") << "missing/page.ktf" << false;
+    QTest::addColumn<QString>("state");
+    const QString failed = "; file ; open ; save no/page.ktf; stored , no/page.ktf; modified";
+    const QString written = "page.ktf; file page.ktf; open ; save page.ktf; stored , page.ktf; clean";
+    QTest::newRow("Save writes") << "actionSave" << "page.ktf" << written;
+    QTest::newRow("Save fails") << "toolSaveFile" << "no/page.ktf" << "no/page.ktf" + failed;
+    QTest::newRow("Save As writes") << "actionSave_As" << "page.ktf" << written;
+    QTest::newRow("Save As fails") << "actionSave_As" << "no/page.ktf" << failed;
 }
 
-void TestDocumentCommands::saveAsTitles()
+void TestDocumentCommands::save()
 {
+    QFETCH(QString, command);
     QFETCH(QString, name);
-    QFETCH(bool, saved);
+    QFETCH(QString, state);
     const QString target = m_folder.filePath(name);
+    const bool written = state.endsWith("clean");
     m_window->setDirty();
     KorvexScriptedPrompt prompt;
     prompt.answerFile(target);
-    m_window->ui().actionSave_As->trigger();
+    m_window->findChild<QAction*>(command)->trigger();
 
-    QCOMPARE(prompt.files().first().title, QStringLiteral("Save Template File"));
-    QCOMPARE(m_window->savePath(), target);
-    QCOMPARE(m_window->currentFile(), saved ? target : QString());
-    QCOMPARE(m_window->windowTitle(), appTitle + " - " + (saved ? target : QString()));
-    QCOMPARE(m_window->isDirty(), !saved);
-    QCOMPARE(prompt.messages().size(), saved ? 0 : 1);
-    QCOMPARE(storedSetting(QStringLiteral("savepath")), target);
-    // Save As shows no busy pop-up.
-    QVERIFY(!m_window->findChild<CKorvexBusyPopup*>());
-    QCOMPARE(QFile::exists(target), saved);
+    const CKorvexFileRequest request = prompt.files().value(0);
+    QCOMPARE(request.mode, CKorvexFileRequest::Save);
+    QCOMPARE(request.title + '|' + request.filter, QStringLiteral("Save Template File|Korvex Template File (*.ktf)"));
+    QCOMPARE(request.startPath, QDir::homePath());
+    QCOMPARE(QFile::exists(target), written);
+    QCOMPARE(this->state(), state);
+    QCOMPARE(describe(prompt.messages()),
+             written ? QStringList() : QStringList{"2|Korvex Template Designer|Unable to save the file.|Ok"});
+    auto* popup = m_window->findChild<CKorvexBusyPopup*>();
+    QCOMPARE(bool(popup), !command.contains("As"));
+    QVERIFY(!popup || (popup->text() == "   <b>Saving...Please wait </b>   " && !popup->isVisible()));
+
+    // The next Save writes the same file, or asks again where the failed one pointed.
+    QFile::remove(target);
+    prompt.answerFile(QString());
+    m_window->onSave();
+    QCOMPARE(prompt.files().size(), written ? 1 : 2);
+    QCOMPARE(prompt.files().last().startPath, written ? QDir::homePath() : target);
+    QCOMPARE(QFile::exists(target), written);
 }
 
-void TestDocumentCommands::anyOfThreeFlagsAsks_data()
+void TestDocumentCommands::newDocument_data()
 {
-    QTest::addColumn<int>("flag");
-    QTest::newRow("window dirty") << 0;
-    QTest::newRow("scene modified") << 1;
-    QTest::newRow("panel pending") << 2;
+    QTest::addColumn<int>("flag");        // 0 unchanged, 1 window dirty, 2 scene modified, 3 panel pending
+    QTest::addColumn<QString>("answer");  // in the modified prompt
+    QTest::addColumn<bool>("accepted");   // the page size dialog, 4000 x 3000
+    QTest::addColumn<QString>("state");
+    const QString fresh = "New Document; file ; open ; save ; stored , ; clean";
+    QTest::newRow("unchanged") << 0 << "" << false << fresh;
+    QTest::newRow("cancelled") << 1 << "Cancel" << false << "New Template; file ; open ; save ; stored , ; modified";
+    QTest::newRow("discarded") << 2 << "Discard" << true << fresh;
+    QTest::newRow("saved first") << 3 << "Save" << false
+                                 << "New Document; file ; open ; save new.ktf; stored , new.ktf; clean";
 }
 
-void TestDocumentCommands::anyOfThreeFlagsAsks()
+void TestDocumentCommands::newDocument()
 {
     QFETCH(int, flag);
-    PendingPanel panel;
-    m_scene->setPropertyWidget(&panel);
-    QVERIFY(!m_window->isModified());
-    m_window->setDirty(flag == 0);
-    m_scene->setModified(flag == 1);
-    panel.setPendingChange(flag == 2);
-    QVERIFY(m_window->isModified());
-    KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Discard"));
-    m_window->onNew();
-    QCOMPARE(prompt.messages().size(), 1);
-    m_scene->setPropertyWidget(nullptr);
-}
-
-void TestDocumentCommands::cancelInThePromptChangesNothing()
-{
-    m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    m_window->setDirty();
-    const QString title = m_window->windowTitle();
-    KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Cancel"));
-    m_window->ui().actionNew->trigger();
-
-    QCOMPARE(prompt.messages().size(), 1);
-    const CKorvexMessageRequest message = prompt.messages().first();
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.title, appTitle);
-    QCOMPARE(message.text, modifiedText);
-    QCOMPARE(message.buttons, QStringList({"Save", "Discard", "Cancel"}));
-    QCOMPARE(message.defaultButton, 0);
-    QCOMPARE(message.escapeButton, 2);
-    QVERIFY(prompt.dialogs().isEmpty());
-    QCOMPARE(livePositions(m_scene).size(), 1);
-    QCOMPARE(m_window->windowTitle(), title);
-    QVERIFY(m_window->isDirty());
-    QVERIFY(CKorvexUndoManager::getInstance().CanUndo());
-}
-
-void TestDocumentCommands::openAsksOnlyAfterAFileIsChosen()
-{
-    const QString path = savedTemplate(QStringLiteral("chosen.ktf"));
-    m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    m_scene->setModified();
-    KorvexScriptedPrompt prompt;
-    prompt.answerFile(QString());
-    m_window->ui().actionOpen->trigger();
-    QCOMPARE(prompt.files().first().mode, CKorvexFileRequest::Open);
-    QCOMPARE(prompt.files().first().title, QStringLiteral("Open Template File"));
-    QCOMPARE(prompt.files().first().filter, filter);
-    QCOMPARE(prompt.files().first().startPath, QDir::homePath());
-    QVERIFY(prompt.messages().isEmpty());
-
-    prompt.answerFile(path);
-    prompt.answerMessage(QStringLiteral("Cancel"));
-    m_window->ui().toolOpenFile->trigger();
-    QCOMPARE(prompt.messages().size(), 1);
-    QCOMPARE(prompt.messages().first().title, appTitle);
-    QCOMPARE(livePositions(m_scene), QList<QPointF>{QPointF(40, 60)});
-    QCOMPARE(m_window->currentFile(), QString());
-    QCOMPARE(m_window->openPath(), QString());
-    QVERIFY(m_window->isModified());
-}
-
-void TestDocumentCommands::savingFromThePromptGoesOn()
-{
-    m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    m_window->setDirty();
-    const QString path = m_folder.filePath(QStringLiteral("before-new.ktf"));
-    KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Save"));
-    prompt.answerFile(path);
-    m_window->onNew();
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPageSize")});
-    QCOMPARE(m_window->currentFile(), QString());
-    QCOMPARE(m_window->windowTitle(), appTitle + " - New Document");
-}
-
-void TestDocumentCommands::exitWithSaveThenCancelledDialogStillExits()
-{
-    m_window->show();
-    m_window->setDirty();
-    const QStringList filesBefore = QDir(m_folder.path()).entryList(QDir::Files);
-    KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Save"));
-    prompt.answerFile(QString());
-    m_window->ui().actionExit->trigger();
-    QCOMPARE(prompt.messages().first().title, QStringLiteral("Save Template"));
-    QCOMPARE(prompt.messages().first().text, modifiedText);
-    QCOMPARE(prompt.files().size(), 1);
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), filesBefore);
-    QVERIFY(CKorvexProductInfo::openSettings()->contains(QStringLiteral("Designer/geometry")));
-}
-
-void TestDocumentCommands::exitCancelledKeepsTheWindow()
-{
-    m_window->show();
-    m_scene->setModified();
-    KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Cancel"));
-    QVERIFY(!m_window->close());
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(prompt.messages().size(), 1);
-    QVERIFY(!CKorvexProductInfo::openSettings()->contains(QStringLiteral("Designer/geometry")));
-
-    prompt.answerMessage(QStringLiteral("Discard"));
-    QVERIFY(m_window->close());
-    QVERIFY(CKorvexProductInfo::openSettings()->contains(QStringLiteral("Designer/geometry")));
-}
-
-void TestDocumentCommands::exitWithoutChangesWritesSettings()
-{
-    m_window->show();
-    m_window->setDocumentPaths(QStringLiteral("/some/page.ktf"));
-    KorvexScriptedPrompt prompt;
-    m_window->onExit();
-    QVERIFY(prompt.messages().isEmpty());
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(storedSetting(QStringLiteral("openpath")), QStringLiteral("/some/page.ktf"));
-    QCOMPARE(storedSetting(QStringLiteral("savepath")), QStringLiteral("/some/page.ktf"));
-}
-
-void TestDocumentCommands::newWithoutChangesShowsThePageSizeDialog()
-{
-    m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    m_scene->setModified(false);
-    m_window->ui().toolRectangle->trigger();
-    KorvexScriptedPrompt prompt;
-    m_window->ui().toolNewFile->trigger();
-    QVERIFY(prompt.messages().isEmpty());
-    QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPageSize")});
-    QCOMPARE(livePositions(m_scene).size(), 1);
-    QCOMPARE(m_window->windowTitle(), appTitle + " - New Document");
-    QVERIFY(!CKorvexUndoManager::getInstance().CanUndo());
-    QVERIFY(m_window->ui().toolPointer->isChecked());
-    QCOMPARE(m_scene->creationType(), QString());
-}
-
-void TestDocumentCommands::newAcceptedGivesAnEmptyPage()
-{
+    QFETCH(QString, answer);
+    QFETCH(bool, accepted);
+    QFETCH(QString, state);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    PendingPanel panel;
+    m_scene->setPropertyWidget(&panel);
     m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
-    m_window->setDirty();
+    m_scene->setModified(flag == 2);
+    m_window->setDirty(flag == 1);
+    panel.setPendingChange(flag == 3);
+    m_window->ui().toolRectangle->trigger();
     KorvexScriptedPrompt prompt;
-    prompt.answerMessage(QStringLiteral("Discard"));
-    prompt.answerDialog([](QDialog& dialog) {
+    prompt.answerMessage(answer);
+    prompt.answerFile(m_folder.filePath(QStringLiteral("new.ktf")));
+    prompt.answerDialog([accepted](QDialog& dialog) {
         dialog.findChild<QSpinBox*>(QStringLiteral("widthSpinBox"))->setValue(4000);
         dialog.findChild<QSpinBox*>(QStringLiteral("heightSpinBox"))->setValue(3000);
-        return int(QDialog::Accepted);
+        return int(accepted ? QDialog::Accepted : QDialog::Rejected);
     });
-    m_window->onNew();
-    QVERIFY(livePositions(m_scene).isEmpty());
-    QCOMPARE(m_scene->screen()->width(), 4000.0);
-    QVERIFY(!m_window->isModified());
+    m_window->ui().actionNew->trigger();
+    m_scene->setPropertyWidget(nullptr);
+
+    const bool goesOn = answer != "Cancel";
+    QCOMPARE(describe(prompt.messages()), flag == 0 ? QStringList()
+                                                    : QStringList{"2|Korvex Template Designer|" + modifiedText +
+                                                                  "|Save,Discard,Cancel"});
+    QCOMPARE(prompt.messages().value(0).defaultButton, 0);
+    QCOMPARE(prompt.messages().value(0).escapeButton, flag == 0 ? -1 : 2);
+    QCOMPARE(prompt.dialogs().size(), goesOn ? 1 : 0);
+    QCOMPARE(QFile::exists(m_folder.filePath(QStringLiteral("new.ktf"))), answer == "Save");
+    QFile::remove(m_folder.filePath(QStringLiteral("new.ktf")));
+    QCOMPARE(this->state(), state);
+    QCOMPARE(livePositions().size(), accepted ? 0 : 1);
+    QCOMPARE(m_scene->screen()->width(), accepted ? 4000.0 : 500.0);
+    QCOMPARE(CKorvexUndoManager::getInstance().CanUndo(), !goesOn);
+    QCOMPARE(m_scene->creationType(), goesOn ? QString() : QStringLiteral("rect"));
+    QCOMPARE(m_window->ui().toolPointer->isChecked(), goesOn);
     // A page several times the view's size is shown whole.
-    QVERIFY(m_window->zoomPercent() < 100);
+    QVERIFY(!accepted || m_window->zoomPercent() == 10);
 }
 
-void TestDocumentCommands::openRestoresASavedTemplate()
+void TestDocumentCommands::open_data()
 {
-    const QString path = savedTemplate(QStringLiteral("restored.ktf"));
+    QTest::addColumn<QString>("file");   // chosen in the file chooser
+    QTest::addColumn<QString>("answer"); // in the modified prompt
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<QString>("state");
+    const QString kept = "New Template; file ; open ; save ; stored , ; modified";
+    QTest::newRow("chooser cancelled") << "" << "" << "" << 1 << kept;
+    QTest::newRow("prompt cancelled") << "saved.ktf" << "Cancel" << "" << 1 << kept;
+    QTest::newRow("restored") << "saved.ktf" << "Discard" << "" << 2
+                              << "saved.ktf; file saved.ktf; open saved.ktf; save ; stored saved.ktf, ; clean";
+    QTest::newRow("broken") << "broken.ktf" << "Discard"
+                            << "2|Korvex Template Designer|Unable to open the template file.|Ok"
+                            << 0 << "New Document; file ; open ; save ; stored , ; clean";
+}
+
+void TestDocumentCommands::open()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, answer);
+    QFETCH(QString, failure);
+    QFETCH(int, items);
+    QFETCH(QString, state);
+    m_scene->createItem(QStringLiteral("rect"), QPointF(10, 10));
+    m_scene->setModified();
     KorvexScriptedPrompt prompt;
-    prompt.answerFile(path);
-    m_window->onOpen();
-    QVERIFY(prompt.messages().isEmpty());
-    QCOMPARE(livePositions(m_scene), QList<QPointF>({QPointF(40, 60), QPointF(200, 300)}));
-    QCOMPARE(m_window->currentFile(), path);
-    QCOMPARE(m_window->openPath(), path);
-    QCOMPARE(m_window->windowTitle(), appTitle + " - " + path);
-    QVERIFY(!m_window->isModified());
-    QVERIFY(!CKorvexUndoManager::getInstance().CanUndo());
-    QCOMPARE(storedSetting(QStringLiteral("openpath")), path);
+    prompt.answerFile(file.isEmpty() ? QString() : m_folder.filePath(file));
+    prompt.answerMessage(answer);
+    m_window->ui().toolOpenFile->trigger();
+
+    const CKorvexFileRequest request = prompt.files().value(0);
+    QCOMPARE(request.mode, CKorvexFileRequest::Open);
+    QCOMPARE(request.title + '|' + request.filter, QStringLiteral("Open Template File|Korvex Template File (*.ktf)"));
+    QCOMPARE(request.startPath, QDir::homePath());
+    QCOMPARE(prompt.messages().size(), file.isEmpty() ? 0 : failure.isEmpty() ? 1 : 2);
+    QCOMPARE(describe(prompt.messages()).value(1), failure);
+    QCOMPARE(this->state(), state);
+    const QList<QPointF> all{QPointF(10, 10), QPointF(40, 60), QPointF(200, 300)}; // own item, then the template's
+    QCOMPARE(livePositions(), all.mid(items == 1 ? 0 : 1, items));
+    QCOMPARE(CKorvexUndoManager::getInstance().CanUndo(), items == 1);
 
     // The next Open starts at the file last opened.
     prompt.answerFile(QString());
-    m_window->onOpen();
-    QCOMPARE(prompt.files().last().startPath, path);
+    m_window->ui().actionOpen->trigger();
+    QCOMPARE(prompt.files().last().startPath, items == 2 ? m_template : QDir::homePath());
 }
 
-void TestDocumentCommands::openFailureIsReported()
+void TestDocumentCommands::exit_data()
 {
-    const QString path = m_folder.filePath(QStringLiteral("broken.ktf"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("PK\x03\x04 this is no package");
-    file.close();
-    m_window->setDirty();
-    KorvexScriptedPrompt prompt;
-    prompt.answerFile(path);
-    prompt.answerMessage(QStringLiteral("Discard"));
-    m_window->onOpen();
-    QCOMPARE(prompt.messages().size(), 2);
-    const CKorvexMessageRequest failure = prompt.messages().last();
-    QCOMPARE(failure.title, appTitle);
-    QCOMPARE(failure.text, QStringLiteral("Unable to open the template file."));
-    QCOMPARE(failure.icon, QMessageBox::Warning);
-    QCOMPARE(m_window->windowTitle(), appTitle + " - New Document");
-    QCOMPARE(m_window->openPath(), QString());
-    QVERIFY(!m_window->isDirty());
+    QTest::addColumn<QString>("answer"); // in the modified prompt; none when unchanged
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("unchanged") << "" << true;
+    QTest::newRow("cancelled") << "Cancel" << false;
+    QTest::newRow("discarded") << "Discard" << true;
+    QTest::newRow("save, then cancelled file chooser") << "Save" << true;
 }
 
-void TestDocumentCommands::commandLineOpensAnExistingTemplate()
+void TestDocumentCommands::exit()
 {
-    const QString path = savedTemplate(QStringLiteral("from-command-line.ktf"));
+    QFETCH(QString, answer);
+    QFETCH(bool, closes);
+    const QString path = m_folder.filePath(QStringLiteral("exit.ktf"));
+    m_window->show();
+    m_window->setDocumentPaths(path);
+    m_scene->setModified(!answer.isEmpty());
     KorvexScriptedPrompt prompt;
-    CKorvexStartup::applyCommandLine(*m_window, CKorvexCommandLine::evaluate({QStringLiteral("designer"), path}));
-    QVERIFY(m_window->isVisible());
-    QVERIFY(prompt.dialogs().isEmpty());
-    QCOMPARE(livePositions(m_scene).size(), 2);
-    QCOMPARE(m_window->currentFile(), path);
-    QCOMPARE(m_window->windowTitle(), appTitle + " - " + path);
-    QCOMPARE(storedSetting(QStringLiteral("openpath")), path);
-}
-
-void TestDocumentCommands::commandLineWithoutPathRunsNew()
-{
-    KorvexScriptedPrompt prompt;
-    CKorvexStartup::applyCommandLine(*m_window, CKorvexCommandLine::evaluate({QStringLiteral("designer")}));
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPageSize")});
-    QCOMPARE(m_window->windowTitle(), appTitle + " - New Document");
-
-    // A path that names nothing yet is proposed by the first Save.
-    const QString later = m_folder.filePath(QStringLiteral("later.ktf"));
-    DesignerMainWindow window;
-    CKorvexStartup::applyCommandLine(window, CKorvexCommandLine::evaluate({QStringLiteral("designer"), later}));
-    QCOMPARE(prompt.dialogs().size(), 2);
-    prompt.answerFile(later);
-    window.onSave();
-    QCOMPARE(prompt.files().last().startPath, later);
-    QVERIFY(QFile::exists(later));
-}
-
-void TestDocumentCommands::packageSavePathIsCarriedThrough()
-{
-    CKorvexProductInfo::openSettings()->setValue(QStringLiteral("Designer/packagesavepath"),
-                                                 QStringLiteral("/packages"));
-    m_window->readSettings();
-    const QString path = m_folder.filePath(QStringLiteral("carried.ktf"));
-    KorvexScriptedPrompt prompt;
-    prompt.answerFile(path);
-    m_window->onSave();
-    QCOMPARE(storedSetting(QStringLiteral("packagesavepath")), QStringLiteral("/packages"));
-    QCOMPARE(storedSetting(QStringLiteral("savepath")), path);
-    QCOMPARE(storedSetting(QStringLiteral("openpath")), QString());
+    prompt.answerMessage(answer);
+    prompt.answerFile(QString());
+    m_window->ui().actionExit->trigger();
+    QCOMPARE(describe(prompt.messages()), answer.isEmpty() ? QStringList()
+                                                           : QStringList{"2|Save Template|" + modifiedText +
+                                                                         "|Save,Discard,Cancel"});
+    QCOMPARE(prompt.files().size(), answer == "Save" ? 1 : 0);
+    QCOMPARE(m_window->isVisible(), !closes);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(CKorvexProductInfo::openSettings()->contains(QStringLiteral("Designer/geometry")), closes);
+    const QString stored = closes ? QStringLiteral("exit.ktf") : QString();
+    QVERIFY(state().contains("stored " + stored + ", " + stored + ";"));
 }
 
 KORVEX_TEST_MAIN(TestDocumentCommands)

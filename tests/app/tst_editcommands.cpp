@@ -9,7 +9,6 @@
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexResizeHandle.h"
 #include "scene/CKorvexResizeHandles.h"
-#include "services/CKorvexProductInfo.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,37 +17,17 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 
 using Korvex::CKorvexUndoManager;
 
 namespace {
 
-bool isLive(const QGraphicsItem* item)
-{
-    const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
-    return item->isVisible() && deletable && !deletable->isDeleted();
-}
-
-QList<QGraphicsItem*> liveItems(const CKorvexDesignerScene* scene)
-{
-    QList<QGraphicsItem*> result;
-    const auto all = scene->pageItems();
-    for (QGraphicsItem* item : all) {
-        if (isLive(item))
-            result.append(item);
-    }
-    return result;
-}
-
-// Answers the page size dialog with a pixel size, a resolution and a paper name.
-KorvexScriptedPrompt::DialogScript pageSizeAnswer(int width, int height, const QString& dpi = QStringLiteral("72"),
-                                                  int result = QDialog::Accepted)
+// Answers the page size dialog with a pixel size and a resolution.
+KorvexScriptedPrompt::DialogScript pageSizeAnswer(int width, int height, const QString& dpi, int result)
 {
     return [=](QDialog& dialog) {
-        if (auto* resolution = dialog.findChild<QComboBox*>(QStringLiteral("resolutionStandardUnitsComboBox")))
-            resolution->setCurrentText(dpi);
+        dialog.findChild<QComboBox*>(QStringLiteral("resolutionStandardUnitsComboBox"))->setCurrentText(dpi);
         dialog.findChild<QSpinBox*>(QStringLiteral("widthSpinBox"))->setValue(width);
         dialog.findChild<QSpinBox*>(QStringLiteral("heightSpinBox"))->setValue(height);
         return result;
@@ -63,19 +42,13 @@ class TestEditCommands : public QObject
 
 private slots:
     void init();
-    void cleanup();
-    void copyThenPasteIsOneUndoStep();
-    void cutDeletesAndUndoRestores();
-    void deleteHidesTheSelection();
-    void stackingCommandsReachTheScene();
-    void gridActionTogglesThePage();
+    void editCommands_data();
+    void editCommands();
     void pageSize_data();
     void pageSize();
-    void pageSizeCancelledChangesNothing();
     void pageSizeDialogIsFilledFromThePage();
     void preferencesResizeHandles();
     void secondThreeDAreaIsRefused();
-    void resetAsksForThePageSize();
 
 private:
     QGraphicsItem* addRect(const QPointF& position);
@@ -91,12 +64,6 @@ void TestEditCommands::init()
     m_scene = m_window->scene();
 }
 
-void TestEditCommands::cleanup()
-{
-    m_window.reset();
-    m_scene = nullptr;
-}
-
 QGraphicsItem* TestEditCommands::addRect(const QPointF& position)
 {
     QGraphicsItem* item = m_scene->createItem(QStringLiteral("rect"), position);
@@ -105,142 +72,110 @@ QGraphicsItem* TestEditCommands::addRect(const QPointF& position)
     return item;
 }
 
-void TestEditCommands::copyThenPasteIsOneUndoStep()
+void TestEditCommands::editCommands_data()
 {
-    QGraphicsItem* original = addRect(QPointF(40, 60));
-    const int steps = CKorvexUndoManager::getInstance().UndoCount();
-    m_window->ui().actionCopy->trigger();
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<bool>("copies");
+    QTest::addColumn<QString>("after"); // live items bottom first, as x,y@z
+    QTest::addColumn<int>("steps");     // undo steps added
+    const QString sentBack = "200,60@1 40,60@2";
+    QTest::newRow("copy") << QStringList{"actionCopy"} << true << "40,60@1 200,60@2" << 0;
+    QTest::newRow("copy, paste") << QStringList{"actionCopy", "actionPaste"} << true
+                                 << "40,60@1 200,60@2 200,60@2" << 1;
+    QTest::newRow("cut") << QStringList{"actionCut"} << true << "40,60@1" << 1;
+    QTest::newRow("delete") << QStringList{"actionDelete"} << false << "40,60@1" << 1;
+    QTest::newRow("send to back") << QStringList{"actionSend_To_Back"} << false << sentBack << 1;
+    QTest::newRow("send back tool") << QStringList{"toolSendBack"} << false << sentBack << 1;
+    QTest::newRow("bring to front tool")
+        << QStringList{"actionSend_To_Back", "toolBringFront"} << false << "40,60@1 200,60@2" << 1;
+    QTest::newRow("bring to front") << QStringList{"toolSendBack", "actionBring_To_Front"} << false
+                                    << "40,60@1 200,60@2" << 1;
+}
+
+void TestEditCommands::editCommands()
+{
+    QFETCH(QStringList, commands);
+    QFETCH(bool, copies);
+    QFETCH(QString, after);
+    QFETCH(int, steps);
+    const auto live = [this] {
+        QStringList result;
+        const auto all = m_scene->pageItems();
+        for (const QGraphicsItem* item : all) {
+            const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
+            if (item->isVisible() && deletable && !deletable->isDeleted())
+                result << QString("%1,%2@%3").arg(item->x()).arg(item->y()).arg(item->zValue());
+        }
+        return result.join(' ');
+    };
+    addRect(QPointF(40, 60));
+    addRect(QPointF(200, 60)); // the selection
+    const int stepsBefore = CKorvexUndoManager::getInstance().UndoCount();
+    for (const QString& command : commands)
+        m_window->findChild<QAction*>(command)->trigger();
+
     const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY(copied.startsWith(QStringLiteral("item begin")));
-    QVERIFY(!m_window->isDirty());
-
-    m_window->ui().actionPaste->trigger();
-    QVERIFY(m_window->isDirty());
-    const auto items = liveItems(m_scene);
-    QCOMPARE(items.size(), 2);
-    QCOMPARE(items.last()->pos(), original->pos());
-    QCOMPARE(CKorvexUndoManager::getInstance().UndoCount(), steps + 1);
-
+    QCOMPARE(copied.startsWith(QStringLiteral("item begin")) && copied.contains(QStringLiteral("type:rect")), copies);
+    QVERIFY(copies || copied.isEmpty());
+    QCOMPARE(m_window->isDirty(), commands.contains("actionPaste"));
+    QCOMPARE(CKorvexUndoManager::getInstance().UndoCount(), stepsBefore + steps);
+    QCOMPARE(live(), after);
+    // Undo and redo replay the last step; bringing to front makes none.
+    if (steps == 0 || commands.last().contains("Front"))
+        return;
     m_window->ui().actionUndo->trigger();
-    QCOMPARE(liveItems(m_scene), QList<QGraphicsItem*>{original});
+    QCOMPARE(live(), QStringLiteral("40,60@1 200,60@2"));
     m_window->ui().actionRedo->trigger();
-    QCOMPARE(liveItems(m_scene).size(), 2);
+    QCOMPARE(live(), after);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-}
-
-void TestEditCommands::cutDeletesAndUndoRestores()
-{
-    QGraphicsItem* item = addRect(QPointF(40, 60));
-    m_window->ui().actionCut->trigger();
-    QVERIFY(!isLive(item));
-    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("type:rect")));
-    m_window->ui().actionUndo->trigger();
-    QVERIFY(isLive(item));
-    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("type:rect")));
-}
-
-void TestEditCommands::deleteHidesTheSelection()
-{
-    QGraphicsItem* kept = addRect(QPointF(40, 60));
-    QGraphicsItem* deleted = addRect(QPointF(200, 60));
-    m_window->ui().actionDelete->trigger();
-    QVERIFY(isLive(kept));
-    QVERIFY(!isLive(deleted));
-    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-    m_window->ui().actionUndo->trigger();
-    QVERIFY(isLive(deleted));
-    m_window->ui().actionRedo->trigger();
-    QVERIFY(!isLive(deleted));
-}
-
-void TestEditCommands::stackingCommandsReachTheScene()
-{
-    QGraphicsItem* first = addRect(QPointF(40, 60));
-    QGraphicsItem* second = addRect(QPointF(80, 60));
-    QCOMPARE(second->zValue(), 2.0);
-    m_window->ui().toolSendBack->trigger();
-    QCOMPARE(second->zValue(), 1.0);
-    QCOMPARE(first->zValue(), 2.0);
-    m_window->ui().actionBring_To_Front->trigger();
-    QCOMPARE(second->zValue(), 2.0);
-    m_window->ui().actionSend_To_Back->trigger();
-    QCOMPARE(second->zValue(), 1.0);
-    // Send to back is an undo step of its own.
-    m_window->ui().actionUndo->trigger();
-    QCOMPARE(second->zValue(), 2.0);
-    QCOMPARE(first->zValue(), 1.0);
-}
-
-void TestEditCommands::gridActionTogglesThePage()
-{
-    QAction* grid = m_window->ui().actionGrid_2;
-    QVERIFY(!m_scene->screen()->isGridShown());
-    grid->trigger();
-    QVERIFY(grid->isChecked());
-    QVERIFY(m_scene->screen()->isGridShown());
-    QVERIFY(CKorvexProductInfo::openSettings()->value(QStringLiteral("Designer/isGridShown")).toBool());
-    grid->trigger();
-    QVERIFY(!m_scene->screen()->isGridShown());
 }
 
 void TestEditCommands::pageSize_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("accepted");
     QTest::addColumn<bool>("dirty");
-    QTest::newRow("wider") << 1000 << 700 << true;
-    QTest::newRow("narrower and taller") << 250 << 1400 << true;
-    QTest::newRow("taller only") << 500 << 1400 << false;
-    QTest::newRow("same size") << 500 << 700 << false;
+    QTest::newRow("wider") << 1000 << 700 << true << true;
+    QTest::newRow("narrower and taller") << 250 << 1400 << true << true;
+    QTest::newRow("taller only") << 500 << 1400 << true << false;
+    QTest::newRow("same size") << 500 << 700 << true << false;
+    QTest::newRow("cancelled") << 900 << 900 << false << false;
 }
 
 void TestEditCommands::pageSize()
 {
     QFETCH(int, width);
     QFETCH(int, height);
+    QFETCH(bool, accepted);
     QFETCH(bool, dirty);
-
     auto* item = static_cast<CKorvexDesignerRect*>(addRect(QPointF(100, 140)));
-    const QRectF before(item->pos(), QSizeF(item->width(), item->height()));
-    CKorvexDesignerScreen* screen = m_scene->screen();
+    const CKorvexDesignerScreen* screen = m_scene->screen();
+    const auto state = [&] {
+        return QList<double>{screen->width(), screen->height(), double(screen->dpi()),
+                             item->x(),       item->y(),       item->width(), item->height()};
+    };
+    const QList<double> before = state();
+    const double fx = width / 500.0;
+    const double fy = height / 700.0;
+    const QList<double> after{double(width), double(height), 300, before[3] * fx, before[4] * fy,
+                              before[5] * fx, before[6] * fy};
+    const int steps = CKorvexUndoManager::getInstance().UndoCount();
     KorvexScriptedPrompt prompt;
-    prompt.answerDialog(pageSizeAnswer(width, height, QStringLiteral("300")));
+    prompt.answerDialog(pageSizeAnswer(width, height, QStringLiteral("300"),
+                                       accepted ? QDialog::Accepted : QDialog::Rejected));
     m_window->ui().actionPage_Size->trigger();
 
     QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPageSize")});
+    QCOMPARE(state(), accepted ? after : before);
     QCOMPARE(m_window->isDirty(), dirty);
-    QCOMPARE(screen->width(), double(width));
-    QCOMPARE(screen->height(), double(height));
-    QCOMPARE(screen->dpi(), 300);
-    const double fx = width / 500.0;
-    const double fy = height / 700.0;
-    QCOMPARE(item->pos(), QPointF(before.x() * fx, before.y() * fy));
-    QCOMPARE(item->width(), before.width() * fx);
-    QCOMPARE(item->height(), before.height() * fy);
-
+    QCOMPARE(CKorvexUndoManager::getInstance().UndoCount(), steps + int(accepted));
+    if (!accepted)
+        return;
     m_window->ui().actionUndo->trigger();
-    QCOMPARE(screen->width(), 500.0);
-    QCOMPARE(screen->height(), 700.0);
-    QCOMPARE(screen->dpi(), 72);
-    QCOMPARE(QRectF(item->pos(), QSizeF(item->width(), item->height())), before);
-
+    QCOMPARE(state(), before);
     m_window->ui().actionRedo->trigger();
-    QCOMPARE(screen->width(), double(width));
-    QCOMPARE(screen->dpi(), 300);
-    QCOMPARE(item->width(), before.width() * fx);
-}
-
-void TestEditCommands::pageSizeCancelledChangesNothing()
-{
-    addRect(QPointF(100, 140));
-    const int steps = CKorvexUndoManager::getInstance().UndoCount();
-    KorvexScriptedPrompt prompt;
-    prompt.answerDialog(pageSizeAnswer(900, 900, QStringLiteral("72"), QDialog::Rejected));
-    m_window->ui().actionPage_Size->trigger();
-    QCOMPARE(m_scene->screen()->width(), 500.0);
-    QVERIFY(!m_window->isDirty());
-    QVERIFY(!m_scene->isInState());
-    QCOMPARE(CKorvexUndoManager::getInstance().UndoCount(), steps);
+    QCOMPARE(state(), after);
 }
 
 void TestEditCommands::pageSizeDialogIsFilledFromThePage()
@@ -286,9 +221,9 @@ void TestEditCommands::secondThreeDAreaIsRefused()
     KorvexScriptedPrompt prompt;
     m_window->ui().tool3DArea->trigger();
     QCOMPARE(prompt.messages().size(), 1);
-    QCOMPARE(prompt.messages().first().icon, QMessageBox::Information);
-    QCOMPARE(prompt.messages().first().title, QStringLiteral("3D Area"));
-    QCOMPARE(prompt.messages().first().text, QStringLiteral("Currently we do not support more than one 3d-area."));
+    const CKorvexMessageRequest& refusal = prompt.messages().first();
+    QCOMPARE(QString("%1|%2|%3").arg(refusal.icon).arg(refusal.title, refusal.text),
+             QStringLiteral("1|3D Area|Currently we do not support more than one 3d-area."));
     QVERIFY(m_window->ui().toolPointer->isChecked());
     QVERIFY(!m_window->ui().tool3DArea->isChecked());
     QCOMPARE(m_scene->creationType(), QString());
@@ -298,16 +233,6 @@ void TestEditCommands::secondThreeDAreaIsRefused()
     m_window->ui().tool3DArea->trigger();
     QCOMPARE(prompt.messages().size(), 1);
     QCOMPARE(m_scene->creationType(), QStringLiteral("3d area"));
-}
-
-void TestEditCommands::resetAsksForThePageSize()
-{
-    KorvexScriptedPrompt prompt;
-    prompt.answerDialog(pageSizeAnswer(640, 480));
-    QVERIFY(m_scene->resetPage(true));
-    QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPageSize")});
-    QCOMPARE(m_scene->screen()->width(), 640.0);
-    QCOMPARE(m_scene->screen()->height(), 480.0);
 }
 
 KORVEX_TEST_MAIN(TestEditCommands)

@@ -1,56 +1,24 @@
 #include "KorvexScriptedPrompt.h"
+#include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
 #include "app/CKorvexAboutDialog.h"
+#include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
 #include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexDesignerScreen.h"
+#include "services/CKorvexLanguageService.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QActionGroup>
 #include <QDockWidget>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QToolBar>
-
-namespace {
-
-// Action texts of a menu, "-" for a separator and "[title]" for a submenu.
-QStringList menuTexts(const QMenu* menu)
-{
-    QStringList texts;
-    const auto actions = menu->actions();
-    for (const QAction* action : actions) {
-        if (action->isSeparator())
-            texts << QStringLiteral("-");
-        else if (action->menu())
-            texts << QLatin1Char('[') + action->menu()->title() + QLatin1Char(']');
-        else
-            texts << action->text();
-    }
-    return texts;
-}
-
-QStringList toolBarTexts(const QToolBar* bar)
-{
-    QStringList texts;
-    const auto actions = bar->actions();
-    for (QAction* action : actions) {
-        if (action->isSeparator())
-            texts << QStringLiteral("-");
-        else if (bar->widgetForAction(action) && !action->isCheckable() && action->text().isEmpty())
-            texts << QStringLiteral("zoom");
-        else
-            texts << action->toolTip();
-    }
-    return texts;
-}
-
-} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -58,330 +26,129 @@ class TestMainWindow : public QObject
 
 private slots:
     void init();
-    void windowLayout();
-    void viewSettings();
-    void menuBarOrder();
-    void menuActions_data();
-    void menuActions();
-    void toolBar();
-    void pageMenuAndSceneMenus();
-    void unavailableCommandsAreDisabled();
-    void gridCheckedFromSettings();
-    void zoomBoxScalesTheView();
-    void zoomInOutStopAtTheEnds();
-    void zoomToFit_data();
-    void zoomToFit();
-    void dockFollowsPropertiesAction();
-    void toolBarFollowsItsAction();
+    void tools_data();
+    void tools();
+    void startsAsANewTemplate();
+    void viewActionsFollowTheirTargets();
     void dropsOnTheWindowAreAccepted();
     void aboutShowsProductAndVersions();
+    void settingsRoundTrip();
+    void languageMenuStoresTheChoiceForNextRun();
+
+private:
+    QStringList checkedTools() const;
+    std::unique_ptr<DesignerMainWindow> m_window;
 };
 
 void TestMainWindow::init()
 {
     KorvexTestEnvironment::clearSettings();
+    m_window = std::make_unique<DesignerMainWindow>();
 }
 
-void TestMainWindow::windowLayout()
+QStringList TestMainWindow::checkedTools() const
 {
-    DesignerMainWindow window;
-    QCOMPARE(window.objectName(), QStringLiteral("DesignerMainWindow"));
-    QCOMPARE(window.size(), QSize(663, 750));
-    QCOMPARE(window.windowModality(), Qt::ApplicationModal);
-    QVERIFY(window.acceptDrops());
-    QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Korvex Template Designer - New Template"));
-    QCOMPARE(window.zoomPercent(), 100);
-    QCOMPARE(window.currentFile(), QString());
-    QVERIFY(!window.isDirty());
-
-    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("propertyDockWidget"));
-    QVERIFY(dock);
-    QCOMPARE(dock->windowTitle(), QStringLiteral("   Properties"));
-    QCOMPARE(window.dockWidgetArea(dock), Qt::LeftDockWidgetArea);
-    QCOMPARE(dock->styleSheet(), QStringLiteral("QDockWidget\n{ \n     border: 1px solid rgb(0, 52, 75);\n"
-                                                "     border-radius: 3px;\n}"));
-    auto* bar = window.findChild<QToolBar*>(QStringLiteral("Items_toolbar"));
-    QVERIFY(bar);
-    QCOMPARE(bar->windowTitle(), QStringLiteral("Tool Bar"));
-    QCOMPARE(window.toolBarArea(bar), Qt::TopToolBarArea);
-    QVERIFY(window.statusBar());
-    QCOMPARE(window.centralWidget()->layout()->indexOf(window.view()), 0);
-}
-
-void TestMainWindow::viewSettings()
-{
-    DesignerMainWindow window;
-    QGraphicsView* view = window.view();
-    QCOMPARE(view->scene(), static_cast<QGraphicsScene*>(window.scene()));
-    QCOMPARE(window.scene()->parent(), static_cast<QObject*>(&window));
-    // The page of a new scene, with a margin of 30 all round.
-    QCOMPARE(window.scene()->sceneRect(), QRectF(-30, -30, 560, 760));
-    QCOMPARE(view->styleSheet(),
-             QStringLiteral("QGraphicsView { background: QLinearGradient(x1: 0, y1: 0, x2: 0, y2: 1, "
-                            "stop: 0 rgb(230,230,240), stop: 1 rgb(255,255,255)); }"));
-    QCOMPARE(view->cacheMode(), QGraphicsView::CacheBackground);
-    QCOMPARE(view->viewportUpdateMode(), QGraphicsView::BoundingRectViewportUpdate);
-    QVERIFY(view->acceptDrops());
-    QVERIFY(!view->renderHints().testFlag(QPainter::Antialiasing));
-    QVERIFY(view->renderHints().testFlag(QPainter::TextAntialiasing));
-}
-
-void TestMainWindow::menuBarOrder()
-{
-    DesignerMainWindow window;
-    const CKorvexMainWindowUi& ui = window.ui();
-    QStringList titles;
-    const auto menus = window.menuBar()->actions();
-    for (const QAction* action : menus)
-        titles << action->text();
-    QCOMPARE(titles, QStringList({"File", "Edit", "Insert", "View", "Help"}));
-    QCOMPARE(menuTexts(ui.menuFile),
-             QStringList({"New", "Open", "-", "Save", "Save As", "-", "Page Size", "-", "Exit"}));
-    QCOMPARE(menuTexts(ui.menuEdit),
-             QStringList({"Cut", "&Copy", "&Paste", "Delete", "-", "Send To Back", "Bring To Front", "Undo",
-                          "Redo", "-", "Dictionary", "-", "Preferences"}));
-    QCOMPARE(ui.menuInsertItem->objectName(), QStringLiteral("menuInsertItem"));
-    QCOMPARE(menuTexts(ui.menuInsertItem),
-             QStringList({"Line", "Rectangle", "3D Area", "Text", "Image", "Form Text Box"}));
-    QCOMPARE(menuTexts(ui.menuView), QStringList({"Zoom In", "Zoom Out", "-", "Properties", "Grid", "Tool Bar",
-                                                  "[Language]"}));
-    QCOMPARE(menuTexts(ui.menuHelp), QStringList({"About"}));
-}
-
-void TestMainWindow::menuActions_data()
-{
-    QTest::addColumn<QString>("objectName");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("toolTip");
-    QTest::addColumn<bool>("checked");
-
-    const QString none;
-    QTest::newRow("New") << "actionNew" << "New" << "Ctrl+N" << none << false;
-    QTest::newRow("Open") << "actionOpen" << "Open" << "Ctrl+O" << none << false;
-    QTest::newRow("Save") << "actionSave" << "Save" << "Ctrl+S" << none << false;
-    QTest::newRow("Save As") << "actionSave_As" << "Save As" << "" << none << false;
-    QTest::newRow("Page Size") << "actionPage_Size" << "Page Size" << "" << none << false;
-    QTest::newRow("Exit") << "actionExit" << "Exit" << "Ctrl+Q" << none << false;
-    QTest::newRow("Cut") << "actionCut" << "Cut" << "Ctrl+X" << none << false;
-    QTest::newRow("Copy") << "actionCopy" << "&Copy" << "Ctrl+C" << none << false;
-    QTest::newRow("Paste") << "actionPaste" << "&Paste" << "Ctrl+V" << none << false;
-    QTest::newRow("Delete") << "actionDelete" << "Delete" << "Del" << none << false;
-    QTest::newRow("Send To Back") << "actionSend_To_Back" << "Send To Back" << "" << none << false;
-    QTest::newRow("Bring To Front") << "actionBring_To_Front" << "Bring To Front" << "" << none << false;
-    QTest::newRow("Undo") << "actionUndo" << "Undo" << "Ctrl+Z" << none << false;
-    QTest::newRow("Redo") << "actionRedo" << "Redo" << "Ctrl+Y" << none << false;
-    QTest::newRow("Dictionary") << "actionDictionary" << "Dictionary" << "" << none << false;
-    QTest::newRow("Preferences") << "actionPreferences" << "Preferences" << "" << none << false;
-    QTest::newRow("Zoom In") << "actionZoom_In" << "Zoom In" << "+" << "Zoom In ( + )" << false;
-    QTest::newRow("Zoom Out") << "actionZoom_Out" << "Zoom Out" << "-" << "Zoom Out ( - )" << false;
-    QTest::newRow("Properties") << "actionProperties" << "Properties" << "P" << "show/hide properties" << true;
-    QTest::newRow("Grid") << "actionGrid_2" << "Grid" << "G" << "show/hide grid" << false;
-    QTest::newRow("Tool Bar") << "actionTool_bar" << "Tool Bar" << "T" << "show/hide tool bar" << true;
-    QTest::newRow("Line") << "actionLine" << "Line" << "Ctrl+1" << none << false;
-    QTest::newRow("Rectangle") << "actionRectangle" << "Rectangle" << "Ctrl+2" << none << false;
-    QTest::newRow("3D Area") << "action3D_Area" << "3D Area" << "Ctrl+3" << none << false;
-    QTest::newRow("Text") << "actionText" << "Text" << "Ctrl+4" << none << false;
-    QTest::newRow("Image") << "actionImage" << "Image" << "Ctrl+5" << none << false;
-    QTest::newRow("Form Text Box") << "actionFormTextBox" << "Form Text Box" << "Ctrl+6" << none << false;
-    QTest::newRow("About") << "actionAbout" << "About" << "" << none << false;
-}
-
-void TestMainWindow::menuActions()
-{
-    QFETCH(QString, objectName);
-    QFETCH(QString, text);
-    QFETCH(QString, shortcut);
-    QFETCH(QString, toolTip);
-    QFETCH(bool, checked);
-
-    DesignerMainWindow window;
-    auto* action = window.findChild<QAction*>(objectName);
-    QVERIFY(action);
-    QCOMPARE(action->text(), text);
-    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
-    if (!toolTip.isEmpty())
-        QCOMPARE(action->toolTip(), toolTip);
-    QCOMPARE(action->isChecked(), checked);
-}
-
-void TestMainWindow::toolBar()
-{
-    DesignerMainWindow window;
-    const CKorvexMainWindowUi& ui = window.ui();
-    QCOMPARE(toolBarTexts(ui.toolBar),
-             QStringList({"New File", "Open File", "Save File", "-", "Pointer", "Line", "Rectangle", "3D Area",
-                          "Text", "Image", "-", "Form Text Box", "-", "zoom", "-", "Send Back", "Bring Front"}));
-    QStringList checkable;
-    const auto tools = ui.toolBarActions();
+    QStringList names;
+    const auto tools = m_window->ui().toolBarActions();
     for (const QAction* tool : tools) {
-        QVERIFY2(!tool->icon().isNull(), qPrintable(tool->text()));
-        if (tool->isCheckable())
-            checkable << tool->text();
+        if (tool->isChecked())
+            names << tool->text();
     }
-    QCOMPARE(checkable, QStringList({"Pointer", "Line", "Rectangle", "3D Area", "Text", "Image", "Form Text Box"}));
-    QVERIFY(ui.toolPointer->isChecked());
-    QCOMPARE(ui.zoomLabel->text(), QStringLiteral("<b>Zoom</b>"));
-    QCOMPARE(ui.zoomBox->count(), 14);
-    QCOMPARE(ui.zoomBox->currentText(), QStringLiteral("100%"));
+    return names;
 }
 
-void TestMainWindow::pageMenuAndSceneMenus()
+void TestMainWindow::tools_data()
 {
-    DesignerMainWindow window;
-    QCOMPARE(menuTexts(window.pageMenu()), QStringList({"Cut", "&Copy", "&Paste", "Delete", "-", "Send To Back",
-                                                        "Bring To Front", "-", "[Insert]", "[Zoom]", "[Show]"}));
-    const auto submenus = window.pageMenu()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
-    QStringList nested;
-    for (const QMenu* menu : submenus)
-        nested << menu->title() + QLatin1Char(':') + menuTexts(menu).join(QLatin1Char(','));
-    QVERIFY(nested.contains(QStringLiteral("Zoom:Zoom In,Zoom Out")));
-    QVERIFY(nested.contains(QStringLiteral("Show:Properties,Grid,Tool Bar")));
-    QCOMPARE(window.scene()->pageMenu(), window.pageMenu());
-    QCOMPARE(window.scene()->itemMenu(), window.ui().menuEdit);
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("menuAction"); // the Insert menu entry
+    QTest::addColumn<QString>("type");
+    QTest::newRow("line") << "toolLine" << "actionLine" << "line";
+    QTest::newRow("rectangle") << "toolRectangle" << "actionRectangle" << "rect";
+    QTest::newRow("3d area") << "tool3DArea" << "action3D_Area" << "3d area";
+    QTest::newRow("text") << "toolText" << "actionText" << "label";
+    QTest::newRow("image") << "toolImage" << "actionImage" << "image";
+    QTest::newRow("form text box") << "toolFormTextBox" << "actionFormTextBox" << "form_text_box";
 }
 
-void TestMainWindow::unavailableCommandsAreDisabled()
+void TestMainWindow::tools()
 {
-    DesignerMainWindow window;
-    QVERIFY(!window.ui().actionDictionary->isEnabled());
-    const QStringList enabled{"actionNew",        "actionOpen",         "actionSave",           "actionSave_As",
-                              "actionPage_Size",  "actionCut",          "actionCopy",           "actionPaste",
-                              "actionDelete",     "actionSend_To_Back", "actionBring_To_Front", "actionUndo",
-                              "actionRedo",       "actionPreferences",  "actionGrid_2",         "toolNewFile",
-                              "toolOpenFile",     "toolSaveFile",       "toolSendBack",         "toolBringFront",
-                              "actionExit",       "actionAbout",        "actionZoom_In",        "actionZoom_Out",
-                              "actionProperties", "actionTool_bar",     "actionLine",           "toolPointer",
-                              "toolLine",         "tool3DArea"};
-    for (const QString& name : enabled) {
-        auto* action = window.findChild<QAction*>(name);
-        QVERIFY2(action && action->isEnabled(), qPrintable(name));
+    QFETCH(QString, tool);
+    QFETCH(QString, menuAction);
+    QFETCH(QString, type);
+    const CKorvexMainWindowUi& ui = m_window->ui();
+    QAction* action = m_window->findChild<QAction*>(tool);
+    QAction* other = action == ui.toolLine ? ui.toolRectangle : ui.toolLine;
+    QWidget* viewport = m_window->view()->viewport();
+    for (const QString& name : {tool, menuAction}) {
+        other->trigger();
+        m_window->findChild<QAction*>(name)->trigger();
+        QCOMPARE(m_window->scene()->creationType(), type);
+        QCOMPARE(checkedTools(), QStringList{action->text()});
+        QCOMPARE(viewport->cursor().shape(), Qt::CrossCursor);
     }
+
+    // Unchecking the last tool checks the pointer without running its slot; the pointer stays checked.
+    QSignalSpy pointerToggles(ui.toolPointer, &QAction::toggled);
+    action->trigger();
+    QCOMPARE(pointerToggles.count(), 0);
+    QCOMPARE(checkedTools(), QStringList{"Pointer"});
+    QCOMPARE(m_window->scene()->creationType(), QString());
+    QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
+    ui.toolPointer->trigger();
+    QCOMPARE(checkedTools(), QStringList{"Pointer"});
+
+    action->trigger();
+    m_window->scene()->resetToPointerTool();
+    QCOMPARE(checkedTools(), QStringList{"Pointer"});
+    QCOMPARE(m_window->scene()->creationType(), QString());
 }
 
-void TestMainWindow::gridCheckedFromSettings()
+void TestMainWindow::startsAsANewTemplate()
 {
-    {
-        DesignerMainWindow window;
-        QVERIFY(!window.ui().actionGrid_2->isChecked());
-    }
-    CKorvexProductInfo::openSettings()->setValue(QStringLiteral("Designer/isGridShown"), true);
-    DesignerMainWindow window;
-    QVERIFY(window.ui().actionGrid_2->isChecked());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Korvex Template Designer - New Template"));
+    QCOMPARE(m_window->scene()->pageMenu(), m_window->pageMenu());
+    QCOMPARE(m_window->scene()->itemMenu(), m_window->ui().menuEdit);
+    QVERIFY(!m_window->ui().actionDictionary->isEnabled());
 }
 
-void TestMainWindow::zoomBoxScalesTheView()
+void TestMainWindow::viewActionsFollowTheirTargets()
 {
-    DesignerMainWindow window;
-    QComboBox* box = window.ui().zoomBox;
-    box->setCurrentText(QStringLiteral("400%"));
-    QCOMPARE(window.zoomPercent(), 400);
-    QCOMPARE(window.view()->transform().m11(), 4.0);
-    QCOMPARE(window.view()->transform().m22(), 4.0);
-    QCOMPARE(window.scene()->context().zoomCompensation(), 1 / 1.5);
-    QCOMPARE(window.view()->renderHints(),
-             QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const CKorvexMainWindowUi& ui = m_window->ui();
+    ui.actionProperties->setChecked(false);
+    QVERIFY(!ui.propertyDockWidget->isVisible());
+    ui.actionProperties->setChecked(true);
+    QVERIFY(ui.propertyDockWidget->isVisible());
+    ui.propertyDockWidget->close();
+    QVERIFY(!ui.actionProperties->isChecked());
+    ui.propertyDockWidget->show();
+    QVERIFY(ui.actionProperties->isChecked());
 
-    box->setCurrentText(QStringLiteral("50%"));
-    QCOMPARE(window.view()->transform().m11(), 0.5);
-    QCOMPARE(window.scene()->context().zoomCompensation(), 2.0);
+    ui.actionTool_bar->setChecked(false);
+    QVERIFY(!ui.toolBar->isVisible());
+    ui.actionTool_bar->setChecked(true);
+    QVERIFY(ui.toolBar->isVisible());
 
-    box->setCurrentText(QStringLiteral("100%"));
-    QCOMPARE(window.view()->transform().m11(), 1.0);
-    QCOMPARE(window.scene()->context().zoomCompensation(), 1.0);
-    QVERIFY(!window.view()->renderHints().testFlag(QPainter::Antialiasing));
-}
-
-void TestMainWindow::zoomInOutStopAtTheEnds()
-{
-    DesignerMainWindow window;
-    QComboBox* box = window.ui().zoomBox;
-    window.ui().actionZoom_In->trigger();
-    QCOMPARE(box->currentText(), QStringLiteral("125%"));
-    box->setCurrentText(QStringLiteral("6400%"));
-    window.ui().actionZoom_In->trigger();
-    QCOMPARE(box->currentText(), QStringLiteral("6400%"));
-    QCOMPARE(window.scene()->context().zoomCompensation(), 1 / 3.0);
-    window.ui().actionZoom_Out->trigger();
-    QCOMPARE(box->currentText(), QStringLiteral("3200%"));
-    box->setCurrentText(QStringLiteral("10%"));
-    window.ui().actionZoom_Out->trigger();
-    QCOMPARE(box->currentText(), QStringLiteral("10%"));
-    QCOMPARE(window.zoomPercent(), 10);
-    QCOMPARE(window.view()->transform().m11(), 0.1);
-}
-
-void TestMainWindow::zoomToFit_data()
-{
-    QTest::addColumn<double>("widthRatio");
-    QTest::addColumn<double>("heightRatio");
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("four and a half times as wide") << 4.5 << 1.0 << "10%";
-    QTest::newRow("0.6 times as wide and tall") << 0.6 << 0.6 << "100%";
-    QTest::newRow("height decides") << 0.3 << 1.5 << "50%";
-    QTest::newRow("tiny page") << 0.05 << 0.05 << "800%";
-}
-
-void TestMainWindow::zoomToFit()
-{
-    QFETCH(double, widthRatio);
-    QFETCH(double, heightRatio);
-    QFETCH(QString, entry);
-
-    DesignerMainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QSize viewport = window.view()->viewport()->size();
-    QVERIFY(!viewport.isEmpty());
-    window.scene()->setSceneRect(0, 0, viewport.width() * widthRatio, viewport.height() * heightRatio);
-    window.zoomToFit();
-    QCOMPARE(window.ui().zoomBox->currentText(), entry);
-    QCOMPARE(window.zoomPercent(), entry.chopped(1).toInt());
-}
-
-void TestMainWindow::dockFollowsPropertiesAction()
-{
-    DesignerMainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QDockWidget* dock = window.ui().propertyDockWidget;
-    QAction* properties = window.ui().actionProperties;
-    properties->setChecked(false);
-    QVERIFY(!dock->isVisible());
-    properties->setChecked(true);
-    QVERIFY(dock->isVisible());
-    dock->close();
-    QVERIFY(!properties->isChecked());
-    dock->show();
-    QVERIFY(properties->isChecked());
-}
-
-void TestMainWindow::toolBarFollowsItsAction()
-{
-    DesignerMainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.ui().actionTool_bar->setChecked(false);
-    QVERIFY(!window.ui().toolBar->isVisible());
-    window.ui().actionTool_bar->setChecked(true);
-    QVERIFY(window.ui().toolBar->isVisible());
+    QVERIFY(!ui.actionGrid_2->isChecked());
+    ui.actionGrid_2->trigger();
+    QVERIFY(m_window->scene()->screen()->isGridShown());
+    QVERIFY(CKorvexProductInfo::openSettings()->value(QStringLiteral("Designer/isGridShown")).toBool());
+    QVERIFY(DesignerMainWindow().ui().actionGrid_2->isChecked());
+    ui.actionGrid_2->trigger();
+    QVERIFY(!m_window->scene()->screen()->isGridShown());
 }
 
 void TestMainWindow::dropsOnTheWindowAreAccepted()
 {
-    DesignerMainWindow window;
-    const int itemsBefore = window.scene()->items().size();
     QMimeData data;
     data.setText(QStringLiteral("rect"));
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &enter);
-    QVERIFY(enter.isAccepted());
-    QCOMPARE(enter.dropAction(), Qt::CopyAction);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &drop);
-    QVERIFY(drop.isAccepted());
-    QCOMPARE(window.scene()->items().size(), itemsBefore);
+    QCoreApplication::sendEvent(m_window.get(), &enter);
+    QCoreApplication::sendEvent(m_window.get(), &drop);
+    QVERIFY(enter.isAccepted() && enter.dropAction() == Qt::CopyAction && drop.isAccepted());
+    QVERIFY(m_window->scene()->pageItems().isEmpty());
 }
 
 void TestMainWindow::aboutShowsProductAndVersions()
@@ -394,14 +161,73 @@ void TestMainWindow::aboutShowsProductAndVersions()
             texts << label->text();
         return int(QDialog::Accepted);
     });
-    DesignerMainWindow window;
-    window.ui().actionAbout->trigger();
-    QCOMPARE(prompt.pendingAnswers(), 0);
+    m_window->ui().actionAbout->trigger();
     const QString all = texts.join(QLatin1Char('\n'));
-    QVERIFY(all.contains(QStringLiteral("Korvex Template Designer")));
-    QVERIFY(all.contains(CKorvexProductInfo::version()));
-    QVERIFY(all.contains(QString::fromLatin1(qVersion())));
-    QVERIFY(texts.contains(CKorvexAboutDialog::descriptionText()));
+    for (const QString& part : {QStringLiteral("Korvex Template Designer"), CKorvexProductInfo::version(),
+                                QString::fromLatin1(qVersion()), CKorvexAboutDialog::descriptionText()})
+        QVERIFY2(all.contains(part), qPrintable(part));
+}
+
+void TestMainWindow::settingsRoundTrip()
+{
+    m_window->readSettings();
+    QCOMPARE(m_window->geometry(), QRect(100, 100, 800, 800));
+    QCOMPARE(CKorvexStartup::languagesDirectory(), QStringLiteral("/languages"));
+    {
+        auto settings = CKorvexProductInfo::openSettings();
+        settings->setValue(QStringLiteral("ContentDirectory"), QStringLiteral("/opt/korvex"));
+        settings->beginGroup(QStringLiteral("Designer"));
+        settings->setValue(QStringLiteral("geometry"), QByteArray("unreadable"));
+        settings->setValue(QStringLiteral("openpath"), QStringLiteral("/a/open"));
+        settings->setValue(QStringLiteral("savepath"), QStringLiteral("/a/save.ktf"));
+        settings->setValue(QStringLiteral("packagesavepath"), QStringLiteral("/a/package"));
+    }
+    QCOMPARE(CKorvexStartup::languagesDirectory(), QStringLiteral("/opt/korvex/languages"));
+    m_window->setGeometry(40, 60, 700, 650);
+    m_window->readSettings();
+    QCOMPARE(m_window->geometry(), QRect(100, 100, 800, 800));
+    QCOMPARE(m_window->openPath() + '|' + m_window->savePath() + '|' + m_window->packageSavePath(),
+             QStringLiteral("/a/open|/a/save.ktf|/a/package"));
+
+    m_window->setGeometry(40, 60, 700, 650);
+    m_window->setDocumentPaths(QStringLiteral("/b/new.ktf"));
+    m_window->writeSettings();
+    auto settings = CKorvexProductInfo::openSettings();
+    settings->beginGroup(QStringLiteral("Designer"));
+    QCOMPARE(settings->value(QStringLiteral("openpath")).toString() + '|' + settings->value("savepath").toString() +
+                 '|' + settings->value("packagesavepath").toString(),
+             QStringLiteral("/b/new.ktf|/b/new.ktf|/a/package"));
+    QVERIFY(!settings->contains(QStringLiteral("isGridShown")));
+    DesignerMainWindow again;
+    again.readSettings();
+    QCOMPARE(again.size(), QSize(700, 650));
+}
+
+void TestMainWindow::languageMenuStoresTheChoiceForNextRun()
+{
+    QTemporaryDir folder;
+    for (const char* name : {"English_Designer.qm", "German_Designer.qm", "readme.txt"})
+        QVERIFY(KorvexTestFiles::writeFile(folder.filePath(QString::fromLatin1(name)), {}));
+    CKorvexLanguageService& service = CKorvexLanguageService::instance();
+    service.setLanguagesDirectory(folder.path());
+    service.switchLanguage(QStringLiteral("German"));
+    DesignerMainWindow window;
+    const auto& actions = window.ui().languageActions;
+    QCOMPARE(window.ui().menuLanguage->actions(), actions);
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.at(0)->text(), QStringLiteral("English"));
+    QVERIFY(actions.at(1)->isChecked());
+
+    CKorvexLanguageService::setChosenLanguage(QStringLiteral("German"));
+    KorvexScriptedPrompt prompt;
+    actions.at(0)->trigger();
+    QVERIFY(!actions.at(1)->isChecked());
+    QCOMPARE(prompt.messages().size(), 1);
+    const CKorvexMessageRequest& warning = prompt.messages().first();
+    QCOMPARE(QString("%1|%2|%3").arg(warning.icon).arg(warning.title, warning.text),
+             QStringLiteral("2|Language|Language change will be applied next time the designer runs."));
+    QCOMPARE(CKorvexLanguageService::chosenLanguage(), QStringLiteral("English"));
+    QCOMPARE(service.currentLanguage(), QStringLiteral("German"));
 }
 
 KORVEX_TEST_MAIN(TestMainWindow)

@@ -1,7 +1,10 @@
 #include "KorvexTestMain.h"
-#include "app/CKorvexZoomController.h"
+#include "app/DesignerMainWindow.h"
 #include "scene/CKorvexDesignerContext.h"
+#include "scene/CKorvexDesignerScene.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QGraphicsView>
 
 class TestZoom : public QObject
@@ -9,150 +12,71 @@ class TestZoom : public QObject
     Q_OBJECT
 
 private slots:
-    void entries();
-    void percentFromText_data();
-    void percentFromText();
-    void stepping();
-    void fitEntry_data();
-    void fitEntry();
-    void fitRatio_data();
-    void fitRatio();
-    void compensation_data();
-    void compensation();
-    void rescaleUndoesThePreviousZoom();
-    void renderHints();
+    void zoom_data();
+    void zoom();
 };
 
-void TestZoom::entries()
+void TestZoom::zoom_data()
 {
-    const QStringList expected{"10%",  "25%",   "50%",   "75%",   "100%",  "125%",  "150%",
-                               "200%", "400%",  "800%",  "1600%", "2400%", "3200%", "6400%"};
-    QCOMPARE(CKorvexZoomController::entries(), expected);
-    QCOMPARE(CKorvexZoomController::defaultIndex(), 4);
-}
-
-void TestZoom::percentFromText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("percent");
-    QTest::newRow("entry") << "125%" << 125;
-    QTest::newRow("largest") << "6400%" << 6400;
-    QTest::newRow("without sign") << "75" << 75;
-    QTest::newRow("not a number") << "abc%" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("zero") << "0%" << 0;
-    QTest::newRow("negative") << "-50%" << 0;
-}
-
-void TestZoom::percentFromText()
-{
-    QFETCH(QString, text);
-    QFETCH(int, percent);
-    QCOMPARE(CKorvexZoomController::percentFromText(text), percent);
-}
-
-void TestZoom::stepping()
-{
-    QCOMPARE(CKorvexZoomController::nextIndex(4, 14), 5);
-    QCOMPARE(CKorvexZoomController::nextIndex(13, 14), 13);
-    QCOMPARE(CKorvexZoomController::previousIndex(4), 3);
-    QCOMPARE(CKorvexZoomController::previousIndex(0), 0);
-}
-
-void TestZoom::fitEntry_data()
-{
-    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QString>("from");    // chosen in the zoom box first
+    QTest::addColumn<QString>("command"); // "in", "out", "fit" or nothing
+    QTest::addColumn<QSizeF>("page");     // the scene for "fit", in a 100 x 100 viewport
     QTest::addColumn<QString>("entry");
-    QTest::newRow("4.5") << 4.5 << "10%";
-    QTest::newRow("4") << 4.0 << "10%";
-    QTest::newRow("3.99") << 3.99 << "25%";
-    QTest::newRow("2") << 2.0 << "25%";
-    QTest::newRow("1.99") << 1.99 << "50%";
-    QTest::newRow("1.25") << 1.25 << "50%";
-    QTest::newRow("1.24") << 1.24 << "75%";
-    QTest::newRow("1") << 1.0 << "75%";
-    QTest::newRow("0.99") << 0.99 << "100%";
-    QTest::newRow("0.6") << 0.6 << "100%";
-    QTest::newRow("0.5") << 0.5 << "100%";
-    QTest::newRow("0.49") << 0.49 << "200%";
-    QTest::newRow("0.25") << 0.25 << "200%";
-    QTest::newRow("0.24") << 0.24 << "400%";
-    QTest::newRow("0.1") << 0.1 << "400%";
-    QTest::newRow("0.09") << 0.09 << "800%";
-    QTest::newRow("0") << 0.0 << "800%";
+    QTest::addColumn<double>("compensation");
+
+    const QSizeF none;
+    for (const auto& row : {std::make_pair("10%", 10.0), {"50%", 2.0}, {"100%", 1.0}, {"125%", 0.8},
+                            {"150%", 1 / 1.5}, {"400%", 1 / 1.5}, {"800%", 0.5}, {"1600%", 0.5}, {"2400%", 1 / 3.0}})
+        QTest::newRow(row.first) << row.first << "" << none << row.first << row.second;
+    QTest::newRow("in") << "100%" << "in" << none << "125%" << 0.8;
+    QTest::newRow("in stops at the last") << "6400%" << "in" << none << "6400%" << 1 / 3.0;
+    QTest::newRow("out") << "6400%" << "out" << none << "3200%" << 1 / 3.0;
+    QTest::newRow("out stops at the first") << "10%" << "out" << none << "10%" << 10.0;
+    const struct { double width; const char* entry; double compensation; } fits[] = {
+        {450, "10%", 10}, {400, "10%", 10}, {399, "25%", 4}, {200, "25%", 4}, {199, "50%", 2}, {125, "50%", 2},
+        {124, "75%", 1 / 0.75}, {100, "75%", 1 / 0.75}, {99, "100%", 1}, {50, "100%", 1}, {49, "200%", 1 / 1.5},
+        {25, "200%", 1 / 1.5}, {24, "400%", 1 / 1.5}, {10, "400%", 1 / 1.5}, {9, "800%", 0.5}};
+    for (const auto& fit : fits) {
+        QTest::addRow("fit width %g", fit.width)
+            << "100%" << "fit" << QSizeF(fit.width, 1) << fit.entry << fit.compensation;
+    }
+    QTest::newRow("fit height decides") << "100%" << "fit" << QSizeF(30, 150) << "50%" << 2.0;
 }
 
-void TestZoom::fitEntry()
+void TestZoom::zoom()
 {
-    QFETCH(double, ratio);
+    QFETCH(QString, from);
+    QFETCH(QString, command);
+    QFETCH(QSizeF, page);
     QFETCH(QString, entry);
-    QCOMPARE(CKorvexZoomController::fitEntry(ratio), entry);
-}
+    QFETCH(double, compensation);
 
-void TestZoom::fitRatio_data()
-{
-    QTest::addColumn<QSizeF>("scene");
-    QTest::addColumn<QSize>("viewport");
-    QTest::addColumn<double>("ratio");
-    QTest::newRow("width decides") << QSizeF(900, 100) << QSize(200, 200) << 4.5;
-    QTest::newRow("height decides") << QSizeF(100, 300) << QSize(200, 200) << 1.5;
-    QTest::newRow("smaller page") << QSizeF(120, 60) << QSize(200, 100) << 0.6;
-    QTest::newRow("empty viewport counts as one pixel") << QSizeF(50, 40) << QSize(0, 0) << 50.0;
-}
+    DesignerMainWindow window;
+    QComboBox* box = window.ui().zoomBox;
+    QCOMPARE(box->currentText() + ' ' + QString::number(window.zoomPercent()), QStringLiteral("100% 100"));
+    box->setCurrentText(QStringLiteral("3200%")); // so that every row undoes a zoom first
+    box->setCurrentText(from);
+    if (command == "in")
+        window.ui().actionZoom_In->trigger();
+    if (command == "out")
+        window.ui().actionZoom_Out->trigger();
+    if (command == "fit") {
+        window.view()->viewport()->resize(100, 100);
+        window.scene()->setSceneRect(QRectF(QPointF(), page));
+        window.zoomToFit();
+        QCOMPARE(window.view()->viewport()->size(), QSize(100, 100));
+    }
 
-void TestZoom::fitRatio()
-{
-    QFETCH(QSizeF, scene);
-    QFETCH(QSize, viewport);
-    QFETCH(double, ratio);
-    QCOMPARE(CKorvexZoomController::fitRatio(scene, viewport), ratio);
-}
-
-void TestZoom::compensation_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<double>("factor");
-    QTest::newRow("10") << 10 << 10.0;
-    QTest::newRow("50") << 50 << 2.0;
-    QTest::newRow("100") << 100 << 1.0;
-    QTest::newRow("125") << 125 << 0.8;
-    QTest::newRow("150") << 150 << 1 / 1.5;
-    QTest::newRow("200") << 200 << 1 / 1.5;
-    QTest::newRow("400") << 400 << 1 / 1.5;
-    QTest::newRow("800") << 800 << 0.5;
-    QTest::newRow("1600") << 1600 << 0.5;
-    QTest::newRow("2400") << 2400 << 1 / 3.0;
-    QTest::newRow("6400") << 6400 << 1 / 3.0;
-}
-
-void TestZoom::compensation()
-{
-    QFETCH(int, percent);
-    QFETCH(double, factor);
-    QCOMPARE(CKorvexDesignerContext::zoomCompensationForPercent(percent), factor);
-}
-
-void TestZoom::rescaleUndoesThePreviousZoom()
-{
-    QGraphicsView view;
-    CKorvexZoomController::rescale(view, 100, 400);
-    QCOMPARE(view.transform().m11(), 4.0);
-    CKorvexZoomController::rescale(view, 400, 25);
-    QCOMPARE(view.transform().m11(), 0.25);
-    QCOMPARE(view.transform().m22(), 0.25);
-    CKorvexZoomController::rescale(view, 25, 0);
-    QCOMPARE(view.transform().m11(), 0.25);
-}
-
-void TestZoom::renderHints()
-{
-    QGraphicsView view;
-    CKorvexZoomController::applyRenderHints(view, 200);
-    QCOMPARE(view.renderHints(),
-             QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    CKorvexZoomController::applyRenderHints(view, 100);
-    QVERIFY(!view.renderHints().testFlag(QPainter::Antialiasing));
-    QVERIFY(view.renderHints().testFlag(QPainter::TextAntialiasing));
+    const int percent = entry.chopped(1).toInt();
+    QCOMPARE(box->currentText(), entry);
+    QCOMPARE(window.zoomPercent(), percent);
+    QCOMPARE(window.view()->transform().m11(), percent / 100.0);
+    QCOMPARE(window.view()->transform().m22(), percent / 100.0);
+    QCOMPARE(window.scene()->context().zoomCompensation(), compensation);
+    const QPainter::RenderHints hints = window.view()->renderHints();
+    QCOMPARE(hints.testFlag(QPainter::Antialiasing), percent != 100);
+    QVERIFY(hints.testFlag(QPainter::TextAntialiasing));
+    QVERIFY(percent == 100 || hints.testFlag(QPainter::SmoothPixmapTransform));
 }
 
 KORVEX_TEST_MAIN(TestZoom)
