@@ -1,21 +1,23 @@
 #pragma once
 
-// Builds and inspects archives for the package tests, including deliberately broken ones.
+// Writes archives for the package tests, broken ones included, and reads packages back
+// through minizip rather than through the program's own extraction.
+
+#include "KorvexTestPage.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <minizip/unzip.h>
 #include <minizip/zip.h>
 
 namespace KorvexZipTest {
-
-constexpr uLong unixHost = 3;
-constexpr uLong symbolicLinkMode = 0120777;
 
 struct Entry
 {
@@ -26,9 +28,10 @@ struct Entry
     uLong externalAttributes = 0;
 };
 
+/// A link entry as a Unix archiver writes it: host 3, file type 0120000 in the upper attributes.
 inline Entry symbolicLink(const QByteArray& name, const QByteArray& target)
 {
-    return Entry{name, target, 0, unixHost << 8 | 20, symbolicLinkMode << 16};
+    return Entry{name, target, 0, 3 << 8 | 20, 0120777u << 16};
 }
 
 inline bool writeArchive(const QString& path, const QList<Entry>& entries)
@@ -54,7 +57,7 @@ inline bool writeArchive(const QString& path, const QList<Entry>& entries)
 
 struct ReadEntry
 {
-    QByteArray name;
+    QString name;
     uLong flag = 0;
     uLong method = 0;
     QByteArray data;
@@ -73,28 +76,47 @@ inline QList<ReadEntry> readArchive(const QString& path)
         unzGetCurrentFileInfo64(zip, &info, name.data(), uLong(name.size()), nullptr, 0, nullptr, 0);
         name.truncate(int(info.size_filename));
         QByteArray data(int(info.uncompressed_size), '\0');
-        if (unzOpenCurrentFile(zip) != UNZ_OK || unzReadCurrentFile(zip, data.data(), unsigned(data.size())) != data.size()
+        if (unzOpenCurrentFile(zip) != UNZ_OK
+            || unzReadCurrentFile(zip, data.data(), unsigned(data.size())) != data.size()
             || unzCloseCurrentFile(zip) != UNZ_OK) {
             entries.clear();
             break;
         }
-        entries.append(ReadEntry{name, info.flag, info.compression_method, data});
+        entries.append(ReadEntry{QString::fromUtf8(name), info.flag, info.compression_method, data});
     }
     unzClose(zip);
     return entries;
+}
+
+/// The data of every entry by name; names sort as QStringList::sort does.
+inline QMap<QString, QByteArray> entriesOf(const QString& path)
+{
+    QMap<QString, QByteArray> entries;
+    for (const ReadEntry& entry : readArchive(path))
+        entries.insert(entry.name, entry.data);
+    return entries;
+}
+
+/// The text file of a package: the entry named like the package.
+inline QByteArray packedText(const QString& path)
+{
+    return entriesOf(path).value(QFileInfo(path).fileName());
+}
+
+/// One value of every item block in a package's text file, bottom first, joined by "|".
+inline QString packedValues(const QString& path, const QString& key)
+{
+    QStringList values;
+    const QStringList blocks = QString::fromUtf8(packedText(path)).split(QStringLiteral("item begin\n"));
+    for (const QString& block : blocks.mid(1))
+        values.append(KorvexTestPage::record(block.split(QLatin1Char('\n'))).value(key).toString());
+    return values.join(QLatin1Char('|'));
 }
 
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 /// Every path below root, relative, links included and not followed, sorted.
@@ -107,29 +129,6 @@ inline QStringList treeOf(const QString& root)
         paths.append(QDir(root).relativeFilePath(it.next()));
     paths.sort();
     return paths;
-}
-
-inline void putLittleEndian32(QByteArray& bytes, int offset, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = char((value >> (8 * i)) & 0xff);
-}
-
-inline void putLittleEndian16(QByteArray& bytes, int offset, quint16 value)
-{
-    bytes[offset] = char(value & 0xff);
-    bytes[offset + 1] = char(value >> 8);
-}
-
-/// Offsets of the first local and central header of a one-entry archive.
-inline int localHeader(const QByteArray& bytes)
-{
-    return bytes.indexOf(QByteArray("PK\x03\x04", 4));
-}
-
-inline int centralHeader(const QByteArray& bytes)
-{
-    return bytes.indexOf(QByteArray("PK\x01\x02", 4));
 }
 
 } // namespace KorvexZipTest

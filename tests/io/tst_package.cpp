@@ -1,13 +1,18 @@
+#include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
 #include "KorvexZipTestArchive.h"
+#include "io/CKorvexFolderCopy.h"
 #include "io/CKorvexPackage.h"
+#include "io/CKorvexPackageNames.h"
 #include "io/CKorvexWorkingFolder.h"
 #include "io/CKorvexZipWriter.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace KorvexZipTest;
+using KorvexTestFiles::writeFile;
 
 class TestPackage : public QObject
 {
@@ -15,177 +20,165 @@ class TestPackage : public QObject
 
 private slots:
     void workingFolderIsNewAndNamedByUuid();
-    void entriesAreDeflatedWithUtf8Names();
-    void packageRoundTrip();
-    void largeFileIsStreamed();
-    void emptyFolderMakesEmptyPackage();
-    void successReplacesTheOldFile();
+    void packsTheFolderTree();
     void failedPackKeepsTheOldFile();
-    void overlongEntryNameIsRefused();
-    void fileThatIsNoArchiveIsNotExtracted_data();
-    void fileThatIsNoArchiveIsNotExtracted();
+    void packageNames_data();
+    void packageNames();
+    void copyGoesOnAfterAFailure();
+    void folderCopyIntoItselfEnds();
 
 private:
-    QString makeWorkingTree(const QString& root);
+    QString path(const QString& relative) const { return m_dir.filePath(relative); }
+    QTemporaryDir m_dir;
 };
-
-QString TestPackage::makeWorkingTree(const QString& root)
-{
-    const QString work = root + QStringLiteral("/work");
-    writeBytes(work + "/page.ktf", "Template file versoin 1.0\n");
-    writeBytes(work + "/_preview.png", QByteArray(300, 'p'));
-    writeBytes(work + QString::fromUtf8("/Größe.png"), "umlaut");
-    writeBytes(work + "/site/index.html", "<html/>");
-    writeBytes(work + "/site/.hidden", "h");
-    writeBytes(work + "/site/sub/deep.css", "css");
-    writeBytes(root + "/outside/secret.txt", "secret");
-    QFile::link(root + "/outside/secret.txt", work + "/link.png");
-    QFile::link(root + "/outside", work + "/linkedFolder");
-    return work;
-}
 
 void TestPackage::workingFolderIsNewAndNamedByUuid()
 {
     const QString first = CKorvexWorkingFolder::make();
     const QString second = CKorvexWorkingFolder::make();
-    QVERIFY(!first.isEmpty());
-    QVERIFY(first != second);
+    QVERIFY(!first.isEmpty() && first != second);
+    const QRegularExpression uuid(
+        QStringLiteral("^\\{[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\}$"));
     for (const QString& folder : {first, second}) {
         const QFileInfo info(folder);
-        QVERIFY(info.isDir());
         QCOMPARE(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-        const QRegularExpression uuid(QStringLiteral("^\\{[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\}$"));
         QVERIFY2(uuid.match(info.fileName()).hasMatch(), qPrintable(info.fileName()));
-        QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(info.isDir() && treeOf(folder).isEmpty());
         QDir(folder).removeRecursively();
     }
 }
 
-void TestPackage::entriesAreDeflatedWithUtf8Names()
+void TestPackage::packsTheFolderTree()
 {
-    QTemporaryDir dir;
-    const QString work = makeWorkingTree(dir.path());
-    const QString target = dir.path() + "/page.ktf";
-    QVERIFY(CKorvexPackage::writePackage(work, target));
-    const QList<ReadEntry> entries = readArchive(target);
-    QStringList names;
-    for (const ReadEntry& entry : entries) {
-        names.append(QString::fromUtf8(entry.name));
-        QVERIFY(entry.flag & (1 << 11));
-        QCOMPARE(entry.method, uLong(8));
-        QCOMPARE(entry.data, fileBytes(work + '/' + QString::fromUtf8(entry.name)));
-    }
-    QCOMPARE(names, (QStringList{QString::fromUtf8("Größe.png"), "_preview.png", "page.ktf", "site/.hidden",
-                                 "site/index.html", "site/sub/deep.css"}));
-}
-
-void TestPackage::packageRoundTrip()
-{
-    QTemporaryDir dir;
-    const QString work = makeWorkingTree(dir.path());
-    const QString target = dir.path() + "/page.ktf";
-    QVERIFY(CKorvexPackage::writePackage(work, target));
-    const QString extracted = CKorvexPackage::extractPackage(target);
-    QVERIFY(!extracted.isEmpty());
-    QStringList packed;
-    QStringList unpacked;
-    QVERIFY(CKorvexPackage::listFiles(work, packed));
-    QVERIFY(CKorvexPackage::listFiles(extracted, unpacked));
-    QCOMPARE(unpacked, packed);
-    for (const QString& file : packed)
-        QCOMPARE(fileBytes(extracted + '/' + file), fileBytes(work + '/' + file));
-    QDir(extracted).removeRecursively();
-}
-
-void TestPackage::largeFileIsStreamed()
-{
-    QTemporaryDir dir;
-    QByteArray data(5 * CKorvexZipWriter::blockSize + 123, Qt::Uninitialized);
+    const QString work = path(QStringLiteral("tree/work"));
+    QByteArray large(5 * CKorvexZipWriter::blockSize + 123, Qt::Uninitialized);
     QRandomGenerator generator(7);
-    for (char& byte : data)
+    for (char& byte : large)
         byte = char(generator.bounded(256));
-    QVERIFY(writeBytes(dir.path() + "/work/big.bin", data));
-    QVERIFY(CKorvexPackage::writePackage(dir.path() + "/work", dir.path() + "/big.ktf"));
-    const QList<ReadEntry> entries = readArchive(dir.path() + "/big.ktf");
-    QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.first().data, data);
-}
+    QMap<QString, QByteArray> files{{QString::fromUtf8("Größe.png"), "umlaut"}, {"_preview.png", large},
+                                    {"page.ktf", "text"}, {"site/.hidden", "h"}, {"site/sub/deep.css", "css"}};
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        QVERIFY(writeFile(work + '/' + file.key(), file.value()));
+    QVERIFY(writeFile(path(QStringLiteral("tree/outside/secret.txt")), "secret"));
+    QVERIFY(QFile::link(path(QStringLiteral("tree/outside/secret.txt")), work + "/link.png"));
+    QVERIFY(QFile::link(path(QStringLiteral("tree/outside")), work + "/linkedFolder"));
+    const QString target = path(QStringLiteral("tree/page.ktf"));
+    QVERIFY(writeFile(target, "old contents"));
 
-void TestPackage::emptyFolderMakesEmptyPackage()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("work"));
-    QVERIFY(CKorvexPackage::writePackage(dir.path() + "/work", dir.path() + "/empty.ktf"));
-    const QString extracted = CKorvexPackage::extractPackage(dir.path() + "/empty.ktf");
-    QVERIFY(!extracted.isEmpty());
-    QVERIFY(treeOf(extracted).isEmpty());
-    QDir(extracted).removeRecursively();
-}
-
-void TestPackage::successReplacesTheOldFile()
-{
-    QTemporaryDir dir;
-    const QString work = makeWorkingTree(dir.path());
-    const QString target = dir.path() + "/page.ktf";
-    QVERIFY(writeBytes(target, "old contents"));
     QVERIFY(CKorvexPackage::writePackage(work, target));
-    QCOMPARE(readArchive(target).size(), 6);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.ktf"});
+    for (const ReadEntry& entry : readArchive(target))
+        QVERIFY2((entry.flag & (1u << 11)) && entry.method == Z_DEFLATED, qPrintable(entry.name));
+    QCOMPARE(entriesOf(target), files);
+    QCOMPARE(QDir(path(QStringLiteral("tree"))).entryList(QDir::Files | QDir::Hidden), QStringList{"page.ktf"});
+    const QString extracted = CKorvexPackage::extractPackage(target);
+    QStringList unpacked;
+    QVERIFY(CKorvexPackage::listFiles(extracted, unpacked));
+    QCOMPARE(unpacked, files.keys());
+    for (const QString& file : unpacked)
+        QCOMPARE(fileBytes(extracted + '/' + file), files.value(file));
+    QDir(extracted).removeRecursively();
+
+    // An empty folder makes an archive that extracts to nothing.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("empty"))));
+    QVERIFY(CKorvexPackage::writePackage(path(QStringLiteral("empty")), target));
+    const QString none = CKorvexPackage::extractPackage(target);
+    QVERIFY(!none.isEmpty() && treeOf(none).isEmpty());
+    QDir(none).removeRecursively();
 }
 
 void TestPackage::failedPackKeepsTheOldFile()
 {
-    QTemporaryDir dir;
-    const QString target = dir.path() + "/page.ktf";
-    QVERIFY(writeBytes(target, "old contents"));
-    QVERIFY(!CKorvexPackage::writePackage(dir.path() + "/no such folder", target));
+    const QString root = path(QStringLiteral("failed"));
+    const QString target = root + "/page.ktf";
+    QVERIFY(writeFile(target, "old contents"));
+    QVERIFY(writeFile(root + "/a.txt", "a"));
+    QVERIFY(!CKorvexPackage::writePackage(root + "/no such folder", target));
+    QVERIFY(!CKorvexPackage::writePackage(root, root + "/no/such/folder/page.ktf"));
     {
         CKorvexZipWriter writer(target);
         QVERIFY(writer.open());
-        QVERIFY(writeBytes(dir.path() + "/a.txt", "a"));
-        QVERIFY(writer.addFile("a.txt", dir.path() + "/a.txt"));
-        QVERIFY(!writer.addFile("missing.txt", dir.path() + "/missing.txt"));
-        QVERIFY(!writer.addFile("a2.txt", dir.path() + "/a.txt"));
+        QVERIFY(writer.addFile("a.txt", root + "/a.txt"));
+        QVERIFY(!writer.addFile("missing.txt", root + "/missing.txt"));
+        QVERIFY(!writer.addFile("a2.txt", root + "/a.txt"));
         QVERIFY(!writer.commit());
     }
-    QVERIFY(!CKorvexPackage::writePackage(dir.path(), dir.path() + "/no/such/folder/page.ktf"));
+    {
+        CKorvexZipWriter writer(target);
+        QVERIFY(writer.open());
+        QVERIFY(!writer.addFile(QString(CKorvexZipWriter::maxEntryNameBytes + 1, 'n'), root + "/a.txt"));
+        QVERIFY(!writer.commit());
+    }
     QCOMPARE(fileBytes(target), QByteArray("old contents"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.txt", "page.ktf"}));
-}
-
-void TestPackage::overlongEntryNameIsRefused()
-{
-    QTemporaryDir dir;
-    const QString target = dir.path() + "/page.ktf";
-    QVERIFY(writeBytes(dir.path() + "/a.txt", "a"));
-    CKorvexZipWriter writer(target);
-    QVERIFY(writer.open());
-    QVERIFY(!writer.addFile(QString(CKorvexZipWriter::maxEntryNameBytes + 1, 'n'), dir.path() + "/a.txt"));
-    QVERIFY(!writer.commit());
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(treeOf(root), (QStringList{"a.txt", "page.ktf"}));
 
     CKorvexZipWriter longest(target);
     QVERIFY(longest.open());
-    QVERIFY(longest.addFile(QString(CKorvexZipWriter::maxEntryNameBytes, 'n'), dir.path() + "/a.txt"));
+    QVERIFY(longest.addFile(QString(CKorvexZipWriter::maxEntryNameBytes, 'n'), root + "/a.txt"));
     QVERIFY(longest.commit());
     QCOMPARE(readArchive(target).size(), 1);
 }
 
-void TestPackage::fileThatIsNoArchiveIsNotExtracted_data()
+void TestPackage::packageNames_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("template text") << QByteArray("Template file versoin 1.0\nkvx file version 11005\n");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("zip signature only") << QByteArray("PK\x05\x06", 4);
+    QTest::addColumn<bool>("html");
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("one counter for all names")
+        << false << QStringList{"/a/photo.png", "/b/photo.png", "/a/x.tar.gz", "/b/x.tar.gz"}
+        << QStringList{"photo.png", "photo0.png", "x.tar.gz", "x1.tar.gz"};
+    QTest::newRow("made name taken") << false << QStringList{"/a/photo0.png", "/a/photo.png", "/b/photo.png"}
+                                     << QStringList{"photo0.png", "photo.png", "photo1.png"};
+    QTest::newRow("no dot") << false << QStringList{"/a/README", "/b/README"} << QStringList{"README", "README0"};
+    QTest::newRow("backslashes") << false << QStringList{"C:\\img\\logo.png", "/b/logo.png"}
+                                 << QStringList{"logo.png", "logo0.png"};
+    QTest::newRow("no file name") << false << QStringList{"/a/", "", "/a/.."} << QStringList{"", "", ""};
+    QTest::newRow("html folders") << true << QStringList{"/x/site", "/y/site/", "C:\\z\\site", "/x/site", "/", "/x/.."}
+                                  << QStringList{"site", "site2", "site3", "site4", "html", "html2"};
 }
 
-void TestPackage::fileThatIsNoArchiveIsNotExtracted()
+void TestPackage::packageNames()
 {
-    QFETCH(QByteArray, bytes);
-    QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.path() + "/page.ktf", bytes));
-    QCOMPARE(CKorvexPackage::extractPackage(dir.path() + "/page.ktf"), QString());
-    QCOMPARE(CKorvexPackage::extractPackage(dir.path() + "/missing.ktf"), QString());
+    QFETCH(bool, html);
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, names);
+    CKorvexPackageNames packageNames;
+    QStringList made;
+    for (const QString& source : paths)
+        made.append(html ? packageNames.htmlFolderName(source) : packageNames.imageName(source));
+    QCOMPARE(made, names);
+    // Every name given, and no other, is packed.
+    names.removeAll(QString());
+    names.sort();
+    QCOMPARE(html ? packageNames.htmlFolders().keys() : packageNames.imagePaths().keys(), names);
+}
+
+void TestPackage::copyGoesOnAfterAFailure()
+{
+    const QString root = path(QStringLiteral("copy"));
+    QVERIFY(writeFile(root + "/a/logo.png", "A"));
+    QVERIFY(writeFile(root + "/src/site/index.html", "<html/>"));
+    QVERIFY(writeFile(root + "/work/site/index.html", "stale"));
+    CKorvexPackageNames names;
+    // Copied in name order: the missing image and folder come first.
+    names.imageName(root + "/no/a.png");
+    names.imageName(root + "/a/logo.png");
+    names.htmlFolderName(root + "/no/aaa");
+    names.htmlFolderName(root + "/src/site");
+    QVERIFY(!names.copyInto(root + "/work"));
+    QCOMPARE(treeOf(root + "/work"), (QStringList{"logo.png", "site", "site/index.html"}));
+    QCOMPARE(fileBytes(root + "/work/logo.png"), QByteArray("A"));
+    QCOMPARE(fileBytes(root + "/work/site/index.html"), QByteArray("<html/>"));
+}
+
+void TestPackage::folderCopyIntoItselfEnds()
+{
+    const QString root = path(QStringLiteral("loop"));
+    QVERIFY(writeFile(root + "/site/page.html", "p"));
+    QVERIFY(QFile::link(root + "/site", root + "/site/loop"));
+    CKorvexFolderCopy::copyFolder(root + "/site", root + "/site/work/copy");
+    QCOMPARE(treeOf(root + "/site/work/copy"), (QStringList{"page.html", "work"}));
+    QVERIFY(!CKorvexFolderCopy::copyFolder(root + "/site", root + "/site"));
+    QCOMPARE(fileBytes(root + "/site/page.html"), QByteArray("p"));
 }
 
 KORVEX_TEST_MAIN(TestPackage)

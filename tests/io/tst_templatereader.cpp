@@ -1,5 +1,6 @@
-#include "KorvexTemplateTestPage.h"
+#include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
+#include "KorvexZipTestArchive.h"
 #include "core/CKorvexUndoManager.h"
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexDesignerScreen.h"
@@ -8,13 +9,14 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-using namespace KorvexTemplateTest;
+using namespace KorvexTestPage;
 
 namespace {
 
+const QByteArray header = "Template file versoin 1.0\nkvx file version 11005\n";
 const QByteArray rectBlock = "item begin\ntype:rect\nstart location:10 20\nwidth:30\nheight:40\nitem end\n";
 const QByteArray lineBlock = "item begin\ntype:line\nstart location:1 2\nend location:50 2\nitem end\n";
-const QByteArray screenBlock = "item begin\ntype:screen\nwidth:320\nheight:240\ndpi:96\nitem end\n";
+constexpr int longest = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -24,21 +26,16 @@ class TestTemplateReader : public QObject
 
 private slots:
     void init();
-    void tolerances_data();
-    void tolerances();
-    void versionLine_data();
-    void versionLine();
+    void read_data();
+    void read();
     void unreadableFileLeavesThePage();
-    void failureKeepsTheBlocksBefore();
-    void screenOnlyFileChangesOnlyThePage();
-    void readClearsSelectionFlagsAndHistory();
-    void bareTextFindsImages();
-    void strayLinesInPasteAndInFile();
+    void bareTextPage();
+    void pasteSkipsStrayText();
     void packageTextFileIsChosenByName_data();
     void packageTextFileIsChosenByName();
 
 private:
-    QString writeText(const QString& name, const QByteArray& text);
+    QString write(const QString& name, const QByteArray& text);
     QTemporaryDir m_dir;
 };
 
@@ -47,89 +44,97 @@ void TestTemplateReader::init()
     KorvexTestEnvironment::clearSettings();
 }
 
-QString TestTemplateReader::writeText(const QString& name, const QByteArray& text)
+QString TestTemplateReader::write(const QString& name, const QByteArray& text)
 {
     const QString path = m_dir.filePath(name);
-    KorvexZipTest::writeBytes(path, text);
-    return path;
+    return KorvexTestFiles::writeFile(path, text) ? path : QString();
 }
 
-void TestTemplateReader::tolerances_data()
+void TestTemplateReader::read_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("read");
-    QTest::addColumn<QStringList>("types");
+    QTest::addColumn<QString>("types");
     QTest::addColumn<unsigned>("version");
 
-    const QByteArray header = "Template file versoin 1.0\nkvx file version 11005\n";
-    const QStringList both{"rect", "line"};
-    QTest::newRow("as written") << header + rectBlock + lineBlock << true << both << 11005u;
-    QTest::newRow("capital header") << "TEMPLATE FILE VERSOIN 1.0\nkvx file version 11005\n" + rectBlock + lineBlock
-                                    << true << both << 11005u;
-    QTest::newRow("no header lines") << rectBlock + lineBlock << true << both << 4242u;
-    QTest::newRow("capital version line") << "Template file versoin 1.0\nKVX FILE VERSION 10500\n" + rectBlock + lineBlock
-                                          << true << both << 10500u;
+    const QByteArray both = rectBlock + lineBlock;
+    QTest::newRow("as written") << header + both << true << "rect line" << 11005u;
+    QTest::newRow("no header lines keep the version") << both << true << "rect line" << 4242u;
     QTest::newRow("header lines anywhere") << rectBlock + "kvx file version 9000\n" + lineBlock
                                                   + "template file versoin 1.0\n"
-                                           << true << both << 9000u;
-    QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + header + rectBlock + lineBlock << true << both << 11005u;
-    QTest::newRow("carriage returns") << QByteArray(header + rectBlock + lineBlock).replace("\n", "\r\n") << true
-                                      << both << 11005u;
-    QTest::newRow("indented block lines") << header + "  item begin\ntype:rect\n\titem end  \n" << true
-                                          << QStringList{"rect"} << 11005u;
-    QTest::newRow("final block without end") << header + rectBlock + "item begin\ntype:line\nend location:5 5\n"
-                                             << true << both << 11005u;
-    QTest::newRow("blank line between blocks") << header + rectBlock + "\n" + lineBlock << false
-                                               << QStringList{"rect"} << 11005u;
-    QTest::newRow("final blank line") << header + rectBlock + "\n" << false << QStringList{"rect"} << 11005u;
-    QTest::newRow("stray line before blocks") << header + "hello\n" + rectBlock << false << QStringList() << 11005u;
+                                           << true << "rect line" << 9000u;
+    QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + header + both << true << "rect line" << 11005u;
+    QTest::newRow("carriage returns") << QByteArray(header + both).replace("\n", "\r\n") << true << "rect line"
+                                      << 11005u;
+    QTest::newRow("indented block lines") << header + "  item begin\ntype:rect\n\titem end  \n" + lineBlock << true
+                                          << "rect line" << 11005u;
+    QTest::newRow("final block without end") << header + rectBlock + "item begin\ntype:line\n" << true
+                                             << "rect line" << 11005u;
+
+    // A failed item keeps the items before it.
+    QTest::newRow("blank line between blocks") << header + rectBlock + "\n" + lineBlock << false << "rect" << 11005u;
+    QTest::newRow("final blank line") << header + rectBlock + "\n" << false << "rect" << 11005u;
+    QTest::newRow("stray line before blocks") << header + "hello\n" + rectBlock << false << "" << 11005u;
     QTest::newRow("unknown type") << header + rectBlock + "item begin\ntype:ellipse\nitem end\n" + lineBlock << false
-                                  << QStringList{"rect"} << 11005u;
-    QTest::newRow("type with a blank") << header + "item begin\ntype: rect\nitem end\n" + lineBlock << false
-                                       << QStringList() << 11005u;
-    QTest::newRow("one line only") << header + "item begin\n" << false << QStringList() << 11005u;
-    QTest::newRow("headers only") << header << false << QStringList() << 11005u;
-    QTest::newRow("empty file") << QByteArray() << false << QStringList() << 4242u;
+                                  << "rect" << 11005u;
+    QTest::newRow("block without type") << header + both + "item begin\nitem end\n" + rectBlock << false
+                                        << "rect line" << 11005u;
+    QTest::newRow("type with a blank") << header + "item begin\ntype: rect\nitem end\n" << false << "" << 11005u;
+    QTest::newRow("headers only") << header << false << "" << 11005u;
+    QTest::newRow("empty file") << QByteArray() << false << "" << 4242u;
+
+    QTest::newRow("version mixed case") << "Kvx File Version 10500\n" + rectBlock << true << "rect" << 10500u;
+    QTest::newRow("version of a newer program") << "kvx file version 99999\n" + rectBlock << true << "rect" << 99999u;
+    QTest::newRow("version trailing blank") << "kvx file version 11005 \n" + rectBlock << true << "rect" << 11005u;
+    QTest::newRow("version without number") << "kvx file version \n" + rectBlock << true << "rect" << 0u;
+    QTest::newRow("version in words") << "kvx file version eleven\n" + rectBlock << true << "rect" << 0u;
+    QTest::newRow("version without blank") << "kvx file version11005\n" + rectBlock << true << "rect" << 0u;
+    QTest::newRow("version trailing text") << "kvx file version 11005 beta\n" + rectBlock << true << "rect" << 0u;
+
+    // Beyond a bound nothing is built and the version stays.
+    QTest::newRow("longest line") << "item begin\ntype:rect\n" + QByteArray(longest - 2, 'k') + ":1\nitem end\n"
+                                  << true << "rect" << 4242u;
+    QTest::newRow("line too long") << QByteArray(longest + 1, 'x') << false << "" << 4242u;
+    QTest::newRow("line too long in a block") << header + "item begin\ntype:label\ntext:" + QByteArray(longest, 'x')
+                                                     + "\nitem end\n"
+                                              << false << "" << 4242u;
+    QTest::newRow("line too long at the end") << header + QByteArray(longest + 1, 'x') << false << "" << 4242u;
+    QTest::newRow("long values") << "item begin\ntype:label\nwidth:200\nheight:50\ntext:" + QByteArray(256 * 1024, 'w')
+                                        + "\nfont list text:" + QByteArray(3 * 1024 * 1024, '@') + "\nitem end\n"
+                                        + "item begin\ntype:rect\nfill color gradient:0 0 1 0"
+                                        + QByteArray(" 0.5 1 2 3").repeated(300000) + "\nitem end\n"
+                                 << true << "label rect" << 4242u;
+    // Blocks are counted before any is built: the version line tells whether the text was taken.
+    const QByteArray block = "item begin\nitem end\n";
+    QTest::newRow("most blocks") << "kvx file version 7\n" + block.repeated(20000) << false << "" << 7u;
+    QTest::newRow("too many blocks") << "kvx file version 7\n" + block.repeated(20001) << false << "" << 4242u;
+    // 64 MiB of text in all, the version line included.
+    const QByteArray most = "kvx file version 7\n" + QByteArray(longest - 20, 'x') + '\n'
+                            + QByteArray(QByteArray(longest - 1, 'x') + '\n').repeated(15);
+    QTest::newRow("most text") << most << false << "" << 7u;
+    QTest::newRow("too much text") << most + 'x' << false << "" << 4242u;
 }
 
-void TestTemplateReader::tolerances()
+void TestTemplateReader::read()
 {
     QFETCH(QByteArray, text);
     QFETCH(bool, read);
-    QFETCH(QStringList, types);
+    QFETCH(QString, types);
     QFETCH(unsigned, version);
     CKorvexDesignerScene scene;
     scene.context().setTemplateReadVersion(4242u);
-    const QString path = writeText(QStringLiteral("bare.ktf"), text);
+    scene.setModified(true);
+    const QString path = write(QStringLiteral("bare.ktf"), text);
     QCOMPARE(scene.readTemplate(path), read);
-    QCOMPARE(KorvexTemplateTest::pageTypes(scene), types);
+    QCOMPARE(pageTypes(scene), types);
     QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(version));
     QCOMPARE(scene.currentTemplatePath(), path);
     QVERIFY(scene.temporaryFolders().isEmpty());
-}
-
-void TestTemplateReader::versionLine_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<unsigned>("version");
-    QTest::newRow("plain") << QByteArray("kvx file version 10234") << 10234u;
-    QTest::newRow("mixed case") << QByteArray("Kvx File Version 11005") << 11005u;
-    QTest::newRow("newer program") << QByteArray("kvx file version 99999") << 99999u;
-    QTest::newRow("no number") << QByteArray("kvx file version ") << 0u;
-    QTest::newRow("words") << QByteArray("kvx file version eleven") << 0u;
-    QTest::newRow("no blank") << QByteArray("kvx file version11005") << 0u;
-    QTest::newRow("trailing text") << QByteArray("kvx file version 11005 beta") << 0u;
-    QTest::newRow("trailing blank") << QByteArray("kvx file version 11005 ") << 11005u;
-}
-
-void TestTemplateReader::versionLine()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(unsigned, version);
-    CKorvexDesignerScene scene;
-    scene.context().setTemplateReadVersion(4242u);
-    QVERIFY(scene.readTemplate(writeText(QStringLiteral("version.ktf"), line + "\n" + rectBlock)));
-    QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(version));
+    QCOMPARE(scene.isModified(), !read);
+    if (read) {
+        QVERIFY(scene.selectedPageItems().isEmpty() && scene.context().selection().isEmpty());
+        QVERIFY(!scene.undoManager().CanUndo());
+    }
 }
 
 void TestTemplateReader::unreadableFileLeavesThePage()
@@ -139,118 +144,89 @@ void TestTemplateReader::unreadableFileLeavesThePage()
     QVERIFY(add(scene, {"type:rect"}));
     QVERIFY(!scene.readTemplate(m_dir.filePath(QStringLiteral("missing.ktf"))));
     QVERIFY(!scene.readTemplate(m_dir.path()));
-    QCOMPARE(KorvexTemplateTest::pageTypes(scene), QStringList{"rect"});
+    QCOMPARE(pageTypes(scene), QStringLiteral("rect"));
     QCOMPARE(scene.context().templateReadVersion(), std::optional<unsigned>(4242u));
+    QVERIFY(scene.temporaryFolders().isEmpty());
 }
 
-void TestTemplateReader::failureKeepsTheBlocksBefore()
+void TestTemplateReader::bareTextPage()
 {
+    const QString absolute = m_dir.filePath(QStringLiteral("elsewhere/absolute.png"));
+    const QString beside = m_dir.filePath(QStringLiteral("bare/beside.png"));
+    QVERIFY(KorvexTestFiles::writePng(absolute));
+    QVERIFY(KorvexTestFiles::writePng(beside));
+    const QByteArray text = "item begin\ntype:screen\nwidth:320\nheight:240\ndpi:96\nitem end\n"
+                            "item begin\ntype:image\npath:" + absolute.toUtf8() + "\nitem end\n"
+                            "item begin\ntype:image\npath:beside.png\nitem end\n"
+                            "item begin\ntype:image\npath:C:\\Users\\me\\beside.png\nitem end\n"
+                            "item begin\ntype:image\npath:gone.png\nitem end\n";
     CKorvexDesignerScene scene;
-    scene.context().setTemplateReadVersion(4242u);
-    scene.setModified(true);
-    const QByteArray text = "kvx file version 11005\n" + rectBlock + lineBlock + "item begin\nitem end\n" + rectBlock;
-    QVERIFY(!scene.readTemplate(writeText(QStringLiteral("partial.ktf"), text)));
-    QCOMPARE(KorvexTemplateTest::pageTypes(scene), (QStringList{"rect", "line"}));
-    QVERIFY(scene.isModified());
-}
-
-void TestTemplateReader::screenOnlyFileChangesOnlyThePage()
-{
-    CKorvexDesignerScene scene;
-    scene.context().setTemplateReadVersion(4242u);
-    QVERIFY(scene.readTemplate(writeText(QStringLiteral("screen.ktf"), screenBlock)));
-    QVERIFY(scene.pageItems().isEmpty());
+    QVERIFY(scene.readTemplate(write(QStringLiteral("bare/page.ktf"), text)));
     QCOMPARE(scene.screen()->width(), 320.0);
     QCOMPARE(scene.screen()->height(), 240.0);
     QCOMPARE(scene.screen()->dpi(), 96);
     QCOMPARE(scene.screen()->pos(), QPointF(0, 0));
-}
-
-void TestTemplateReader::readClearsSelectionFlagsAndHistory()
-{
-    CKorvexDesignerScene scene;
-    scene.context().setTemplateReadVersion(4242u);
-    scene.setModified(true);
-    QVERIFY(scene.readTemplate(writeText(QStringLiteral("flags.ktf"), rectBlock + lineBlock)));
-    QVERIFY(!scene.isModified());
-    QVERIFY(scene.selectedPageItems().isEmpty());
-    QVERIFY(scene.context().selection().isEmpty());
-    QVERIFY(!Korvex::CKorvexUndoManager::getInstance().CanUndo());
-}
-
-void TestTemplateReader::bareTextFindsImages()
-{
-    const QString absolute = m_dir.filePath(QStringLiteral("elsewhere/absolute.png"));
-    const QString nextTo = m_dir.filePath(QStringLiteral("bare/beside.png"));
-    QVERIFY(writePng(absolute));
-    QVERIFY(writePng(nextTo));
-    const QByteArray text = "item begin\ntype:image\npath:" + absolute.toUtf8()
-                            + "\nitem end\nitem begin\ntype:image\npath:beside.png\nitem end\n"
-                              "item begin\ntype:image\npath:C:\\Users\\me\\beside.png\nitem end\n"
-                              "item begin\ntype:image\npath:gone.png\nitem end\n";
-    CKorvexDesignerScene scene;
-    scene.context().setTemplateReadVersion(4242u);
-    QVERIFY(scene.readTemplate(writeText(QStringLiteral("bare/page.ktf"), text)));
+    // Images are looked for by file name beside the text when their path does not lead to one.
     QStringList paths;
     const QList<QGraphicsItem*> items = scene.pageItems();
     for (QGraphicsItem* item : items)
         paths.append(dynamic_cast<CKorvexDesignerImage*>(item)->path());
-    QCOMPARE(paths, (QStringList{absolute, nextTo, nextTo, QStringLiteral("gone.png")}));
+    QCOMPARE(paths, (QStringList{absolute, beside, beside, QStringLiteral("gone.png")}));
     QVERIFY(dynamic_cast<CKorvexDesignerImage*>(items.at(1))->hasFilePicture());
 }
 
-void TestTemplateReader::strayLinesInPasteAndInFile()
+void TestTemplateReader::pasteSkipsStrayText()
 {
-    const QByteArray text = "some words\n  item begin\ntype:line\nitem end\nitem begin\ntype:rect\nitem end\ntrailing";
-    CKorvexDesignerScene pasted;
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
-    pasted.pasteSelectedItems();
-    QCOMPARE(KorvexTemplateTest::pageTypes(pasted), QStringList{"rect"});
-
-    CKorvexDesignerScene read;
-    const QByteArray fileText = "  item begin\ntype:line\nitem end\nitem begin\ntype:rect\nitem end\n";
-    QVERIFY(read.readTemplate(writeText(QStringLiteral("indented.ktf"), fileText)));
-    QCOMPARE(KorvexTemplateTest::pageTypes(read), (QStringList{"line", "rect"}));
+    CKorvexDesignerScene scene;
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "some words\n  item begin\ntype:line\nitem end\nitem begin\ntype:rect\nitem end\ntrailing"));
+    scene.pasteSelectedItems();
+    QCOMPARE(pageTypes(scene), QStringLiteral("rect"));
 }
 
 void TestTemplateReader::packageTextFileIsChosenByName_data()
 {
     QTest::addColumn<QString>("package");
     QTest::addColumn<QList<QByteArray>>("names");
-    QTest::addColumn<QStringList>("types");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("named like the package") << "page.ktf" << QList<QByteArray>{"page.ktf"} << QStringList{"rect"}
-                                            << "page.ktf";
-    QTest::newRow("first in any case") << "page.ktf" << QList<QByteArray>{"b.ktf", "A.KTF", "page.ktf"}
-                                       << QStringList{"rect"} << "A.KTF";
-    QTest::newRow("other extension") << "page.bin" << QList<QByteArray>{"notes.txt", "page.bin"}
-                                     << QStringList{"line"} << "page.bin";
+    QTest::addColumn<bool>("read");
+    QTest::newRow("named like the package") << "page.ktf" << QList<QByteArray>{"page.ktf"} << "page.ktf" << true;
+    QTest::newRow("first in any case") << "page.ktf" << QList<QByteArray>{"B.ktf", "a.KTF", "page.ktf"} << "a.KTF"
+                                       << true;
+    QTest::newRow("other extension") << "page.bin" << QList<QByteArray>{"notes.txt", "page.bin"} << "page.bin"
+                                     << true;
     QTest::newRow("folder named like a text") << "page.ktf" << QList<QByteArray>{"a.ktf/inner.txt", "b.ktf"}
-                                              << QStringList{"rect"} << "b.ktf";
-    QTest::newRow("only in a sub-folder") << "page.ktf" << QList<QByteArray>{"sub/page.ktf"} << QStringList()
-                                          << "page.ktf";
+                                              << "b.ktf" << true;
+    QTest::newRow("only in a sub-folder") << "page.ktf" << QList<QByteArray>{"sub/page.ktf"} << "page.ktf" << false;
 }
 
 void TestTemplateReader::packageTextFileIsChosenByName()
 {
     QFETCH(QString, package);
     QFETCH(QList<QByteArray>, names);
-    QFETCH(QStringList, types);
     QFETCH(QString, chosen);
-    QList<KorvexZipTest::Entry> entries;
+    QFETCH(bool, read);
     // Only the chosen entry reads; every other one holds a block without a type.
-    const QByteArray chosenText = types.value(0) == QLatin1String("line") ? lineBlock : rectBlock;
+    QList<KorvexZipTest::Entry> entries;
     for (const QByteArray& name : names)
-        entries.append(KorvexZipTest::Entry{name, name == chosen.toUtf8() ? chosenText : "item begin\nitem end\n"});
+        entries.append(KorvexZipTest::Entry{name, name == chosen.toUtf8() ? rectBlock : "item begin\nitem end\n"});
     const QString path = m_dir.filePath(QStringLiteral("packages/") + package);
     QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("packages"))));
     QVERIFY(KorvexZipTest::writeArchive(path, entries));
-    CKorvexDesignerScene scene;
-    scene.context().setTemplateReadVersion(4242u);
-    QCOMPARE(scene.readTemplate(path), !types.isEmpty());
-    QCOMPARE(KorvexTemplateTest::pageTypes(scene), types);
-    QCOMPARE(scene.temporaryFolders().size(), 1);
-    QCOMPARE(scene.currentTemplatePath(), scene.temporaryFolders().first() + QLatin1Char('/') + chosen);
+    QStringList folders;
+    {
+        CKorvexDesignerScene scene;
+        QCOMPARE(scene.readTemplate(path), read);
+        QCOMPARE(pageTypes(scene), QString(read ? "rect" : ""));
+        QCOMPARE(scene.temporaryFolders().size(), 1);
+        QCOMPARE(scene.currentTemplatePath(), scene.temporaryFolders().first() + QLatin1Char('/') + chosen);
+        // Each read keeps its own working folder while the page lives.
+        scene.readTemplate(path);
+        folders = scene.temporaryFolders();
+        QCOMPARE(folders.size(), 2);
+        QVERIFY(folders.at(0) != folders.at(1) && QFileInfo(folders.at(0)).isDir());
+    }
+    QVERIFY(!QFileInfo::exists(folders.at(0)) && !QFileInfo::exists(folders.at(1)));
 }
 
 KORVEX_TEST_MAIN(TestTemplateReader)

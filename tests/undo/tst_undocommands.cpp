@@ -1,23 +1,21 @@
-#include "KorvexTestEnvironment.h"
 #include "KorvexTestMain.h"
+#include "KorvexTestPage.h"
 #include "core/CKorvexString.h"
 #include "core/CKorvexUndoGroupCommand.h"
 #include "core/CKorvexUndoManager.h"
-#include "scene/CKorvexDeletableItem.h"
-#include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexDesignerRect.h"
-#include "scene/CKorvexDesignerScene.h"
-#include "scene/CKorvexDesignerScreen.h"
 #include "io/CKorvexPropertyKeys.h"
+#include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexDesignerRect.h"
+#include "scene/CKorvexDesignerScreen.h"
 #include "undo/CKorvexUndPageSizeChangedCommand.h"
 #include "undo/CKorvexUndoItemDeletedCommand.h"
 #include "undo/CKorvexUndoPropertiesChangeCommand.h"
 
 #include <QGraphicsRectItem>
+#include <functional>
 #include <memory>
 
 using Korvex::CKorvexUndoGroupCommand;
-using Korvex::CKorvexUndoManager;
 namespace P = CKorvexPropertyKeys;
 
 class TestUndoCommands : public QObject
@@ -26,10 +24,7 @@ class TestUndoCommands : public QObject
 
 private slots:
     void init();
-    void cleanup();
-    void nullArgumentsAreRefused_data();
     void nullArgumentsAreRefused();
-    void successCarriesNoMessage();
     void itemDeletedRedoUndoRedo();
     void itemWithoutCompanionIsLeftAlone();
     void propertiesChangeRedoUndoRedo();
@@ -37,9 +32,16 @@ private slots:
     void pageSizeChangeRedoUndoRedo();
 
 private:
-    QGraphicsItem* buildRect(const QString& lines);
+    QGraphicsItem* buildRect(const QStringList& lines);
+    /// Undoes, redoes and undoes the last step, checking the page after each.
+    static void undoRedoUndo(const std::function<void()>& undone, const std::function<void()>& done);
     CKorvexDesignerProperty recordOf(QGraphicsItem* item) { return m_scene->itemProperties(item); }
-    static CKorvexUndoManager& manager() { return CKorvexUndoManager::getInstance(); }
+    static QRectF areaOf(const QGraphicsItem* item)
+    {
+        const auto* rect = dynamic_cast<const CKorvexDesignerRect*>(item);
+        return QRectF(item->pos(), QSizeF(rect->width(), rect->height()));
+    }
+    static Korvex::CKorvexUndoManager& manager() { return Korvex::CKorvexUndoManager::getInstance(); }
 
     std::unique_ptr<CKorvexDesignerScene> m_scene;
 };
@@ -51,82 +53,65 @@ void TestUndoCommands::init()
     manager().ClearHistory();
 }
 
-void TestUndoCommands::cleanup()
+QGraphicsItem* TestUndoCommands::buildRect(const QStringList& lines)
 {
-    m_scene.reset();
-}
-
-QGraphicsItem* TestUndoCommands::buildRect(const QString& lines)
-{
-    CKorvexDesignerProperty record;
-    record.fromItemBlock(QStringLiteral("item begin\ntype:rect\n") + lines + QStringLiteral("\nitem end"));
-    if (!m_scene->addItemFromProperties(record))
-        return nullptr;
+    QGraphicsItem* item = KorvexTestPage::add(*m_scene, QStringList{"type:rect"} + lines);
     manager().ClearHistory();
-    return m_scene->currentItem();
+    return item;
 }
 
-void TestUndoCommands::nullArgumentsAreRefused_data()
+void TestUndoCommands::undoRedoUndo(const std::function<void()>& undone, const std::function<void()>& done)
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("item deleted") << 0 << QStringLiteral("GraphicsItem is null for CKorvexUndoItemDeletedCommand");
-    QTest::newRow("properties change")
-        << 1 << QStringLiteral("GraphicsItem is null for CKorvexUndoPropertiesChangeCommand");
-    QTest::newRow("page size")
-        << 2 << QStringLiteral("CKorvexUndPageSizeChangedCommand : designerScene should not be NULL");
+    QVERIFY(manager().Undo());
+    undone();
+    QVERIFY(manager().Redo());
+    done();
+    QVERIFY(manager().Undo());
+    undone();
 }
 
 void TestUndoCommands::nullArgumentsAreRefused()
 {
-    QFETCH(int, kind);
-    QFETCH(QString, message);
     auto* group = CKorvexUndoGroupCommand::Create(nullptr);
-    CKorvexErrorCodeForUndoCommand result;
-    if (kind == 0)
-        result = CKorvexUndoItemDeletedCommand::Create(nullptr, true, false, group);
-    else if (kind == 1)
-        result = CKorvexUndoPropertiesChangeCommand::Create(nullptr, {}, {}, group);
-    else
-        result = CKorvexUndPageSizeChangedCommand::Create(nullptr, 1, 2, 3, 4, group);
-    QCOMPARE(result.GetErrorCode(), 1);
-    QVERIFY(!result.IsOk());
-    QCOMPARE(Korvex::toQString(result.GetMessage()), message);
+    const QList<CKorvexErrorCodeForUndoCommand> results{
+        CKorvexUndoItemDeletedCommand::Create(nullptr, true, false, group),
+        CKorvexUndoPropertiesChangeCommand::Create(nullptr, {}, {}, group),
+        CKorvexUndPageSizeChangedCommand::Create(nullptr, 1, 2, 3, 4, group)};
+    QStringList messages;
+    for (const CKorvexErrorCodeForUndoCommand& result : results) {
+        QCOMPARE(result.GetErrorCode(), 1);
+        messages.append(Korvex::toQString(result.GetMessage()));
+    }
+    QCOMPARE(messages, (QStringList{"GraphicsItem is null for CKorvexUndoItemDeletedCommand",
+                                    "GraphicsItem is null for CKorvexUndoPropertiesChangeCommand",
+                                    "CKorvexUndPageSizeChangedCommand : designerScene should not be NULL"}));
     QVERIFY(!group->HasCommands());
     QCOMPARE(manager().UndoCount(), 0);
 }
 
-void TestUndoCommands::successCarriesNoMessage()
-{
-    QGraphicsItem* item = buildRect(QStringLiteral("start location:10 10"));
-    const CKorvexErrorCodeForUndoCommand result = CKorvexUndoItemDeletedCommand::Create(item, true, false, nullptr);
-    QCOMPARE(result.GetErrorCode(), 0);
-    QVERIFY(Korvex::toQString(result.GetMessage()).isEmpty());
-    QCOMPARE(manager().UndoCount(), 1);
-}
-
 void TestUndoCommands::itemDeletedRedoUndoRedo()
 {
-    QGraphicsItem* item = buildRect(QStringLiteral("start location:30 40\nwidth:70\nheight:20\nzvalue:4"));
+    QGraphicsItem* item = buildRect({"start location:30 40", "width:70", "height:20", "zvalue:4"});
     const CKorvexDesignerProperty record = recordOf(item);
     auto* deletable = dynamic_cast<CKorvexDeletableItem*>(item);
     // As the deleter does it: flag and hide first, then record.
     deletable->setDeleted(true);
     item->setEnabled(false);
     item->hide();
-    QVERIFY(CKorvexUndoItemDeletedCommand::Create(item, false, true, CKorvexUndoGroupCommand::Create(nullptr)).IsOk());
+    const auto result =
+        CKorvexUndoItemDeletedCommand::Create(item, false, true, CKorvexUndoGroupCommand::Create(nullptr));
+    QVERIFY(result.GetErrorCode() == 0 && result.GetMessage().IsEmpty());
     QCOMPARE(manager().UndoCount(), 1);
-
-    QVERIFY(manager().Undo());
-    QVERIFY(item->isVisible() && item->isEnabled() && !deletable->isDeleted());
-    QVERIFY(recordOf(item).matches(record));
-    QVERIFY(manager().Redo());
-    QVERIFY(!item->isVisible() && !item->isEnabled() && deletable->isDeleted());
-    QVERIFY(!CKorvexDesignerItem::companionOf(item)->isSelected());
-    QVERIFY(recordOf(item).matches(record));
-    QVERIFY(manager().Undo());
-    QVERIFY(item->isVisible());
-    QVERIFY(recordOf(item).matches(record));
+    // Visible, enabled, deleted, unchanged record.
+    const auto state = [&] {
+        return QList<bool>{item->isVisible(), item->isEnabled(), deletable->isDeleted(),
+                           recordOf(item).matches(record)};
+    };
+    undoRedoUndo([&] { QCOMPARE(state(), (QList<bool>{true, true, false, true})); },
+                 [&] {
+                     QCOMPARE(state(), (QList<bool>{false, false, true, true}));
+                     QVERIFY(!CKorvexDesignerItem::companionOf(item)->isSelected());
+                 });
 }
 
 void TestUndoCommands::itemWithoutCompanionIsLeftAlone()
@@ -134,15 +119,13 @@ void TestUndoCommands::itemWithoutCompanionIsLeftAlone()
     auto* plain = m_scene->addRect(0, 0, 10, 10);
     QVERIFY(CKorvexUndoItemDeletedCommand::Create(plain, false, true, nullptr).IsOk());
     QVERIFY(CKorvexUndoPropertiesChangeCommand::Create(plain, {}, {}, nullptr).IsOk());
-    QVERIFY(manager().Undo());
-    QVERIFY(manager().Undo());
-    QVERIFY(manager().Redo());
+    QVERIFY(manager().Undo() && manager().Undo() && manager().Redo());
     QVERIFY(plain->isVisible() && plain->isEnabled());
 }
 
 void TestUndoCommands::propertiesChangeRedoUndoRedo()
 {
-    QGraphicsItem* item = buildRect(QStringLiteral("start location:30 40\nwidth:70\nheight:20\nfill color:1 2 3 255"));
+    QGraphicsItem* item = buildRect({"start location:30 40", "width:70", "height:20", "fill color:1 2 3 255"});
     const CKorvexDesignerProperty before = recordOf(item);
     CKorvexDesignerProperty after = before;
     after.setValue(P::StartLocation, QPointF(5, 6));
@@ -152,16 +135,8 @@ void TestUndoCommands::propertiesChangeRedoUndoRedo()
     const CKorvexDesignerProperty applied = recordOf(item);
     QVERIFY(!applied.matches(before));
     QVERIFY(CKorvexUndoPropertiesChangeCommand::Create(item, before, applied, nullptr).IsOk());
-
-    QVERIFY(manager().Undo());
-    QVERIFY(recordOf(item).matches(before));
-    QCOMPARE(item->pos(), QPointF(30, 40));
-    QVERIFY(manager().Redo());
-    QVERIFY(recordOf(item).matches(applied));
-    QCOMPARE(item->pos(), QPointF(5, 6));
-    QCOMPARE(dynamic_cast<CKorvexDesignerRect*>(item)->width(), 150.0);
-    QVERIFY(manager().Undo());
-    QVERIFY(recordOf(item).matches(before));
+    undoRedoUndo([&] { QVERIFY(recordOf(item).matches(before) && areaOf(item) == QRectF(30, 40, 70, 20)); },
+                 [&] { QVERIFY(recordOf(item).matches(applied) && areaOf(item) == QRectF(5, 6, 150, 20)); });
 }
 
 void TestUndoCommands::pageRecordChangeRedoUndoRedo()
@@ -172,37 +147,22 @@ void TestUndoCommands::pageRecordChangeRedoUndoRedo()
     screen->setPageSizeType(QStringLiteral("A4"));
     m_scene->endState();
     QCOMPARE(manager().UndoCount(), 1);
-    QVERIFY(manager().Undo());
-    QCOMPARE(screen->dpi(), 72);
-    QCOMPARE(screen->pageSizeType(), QStringLiteral("Custom"));
-    QVERIFY(manager().Redo());
-    QCOMPARE(screen->dpi(), 300);
-    QVERIFY(manager().Undo());
-    QCOMPARE(screen->dpi(), 72);
+    undoRedoUndo([&] { QCOMPARE(qMakePair(screen->dpi(), screen->pageSizeType()), qMakePair(72, QString("Custom"))); },
+                 [&] { QCOMPARE(qMakePair(screen->dpi(), screen->pageSizeType()), qMakePair(300, QString("A4"))); });
 }
 
 void TestUndoCommands::pageSizeChangeRedoUndoRedo()
 {
-    QGraphicsItem* item = buildRect(QStringLiteral("start location:100 140\nwidth:50\nheight:70"));
-    auto* rect = dynamic_cast<CKorvexDesignerRect*>(item);
+    QGraphicsItem* item = buildRect({"start location:100 140", "width:50", "height:70"});
     CKorvexDesignerScreen* screen = m_scene->screen();
     screen->setWidth(1000);
     screen->setHeight(1400);
     m_scene->rescaleItems(2, 2);
     QVERIFY(CKorvexUndPageSizeChangedCommand::Create(m_scene.get(), 500, 700, 1000, 1400, nullptr).IsOk());
-    QCOMPARE(item->pos(), QPointF(200, 280));
-
-    QVERIFY(manager().Undo());
-    QCOMPARE(screen->width(), 500.0);
-    QCOMPARE(screen->height(), 700.0);
-    QCOMPARE(item->pos(), QPointF(100, 140));
-    QCOMPARE(rect->width(), 50.0);
-    QVERIFY(manager().Redo());
-    QCOMPARE(screen->width(), 1000.0);
-    QCOMPARE(item->pos(), QPointF(200, 280));
-    QCOMPARE(rect->height(), 140.0);
-    QVERIFY(manager().Undo());
-    QCOMPARE(item->pos(), QPointF(100, 140));
+    const auto page = [&] { return QSizeF(screen->width(), screen->height()); };
+    QCOMPARE(areaOf(item), QRectF(200, 280, 100, 140));
+    undoRedoUndo([&] { QVERIFY(page() == QSizeF(500, 700) && areaOf(item) == QRectF(100, 140, 50, 70)); },
+                 [&] { QVERIFY(page() == QSizeF(1000, 1400) && areaOf(item) == QRectF(200, 280, 100, 140)); });
 }
 
 KORVEX_TEST_MAIN(TestUndoCommands)
