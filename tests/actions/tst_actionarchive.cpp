@@ -67,37 +67,26 @@ void TestActionArchive::element_data()
     QTest::newRow("unsigned leading zeros") << QVariant() << "007" << true << QVariant(7u);
     QTest::newRow("unsigned empty") << QVariant() << "" << false << QVariant(0u);
     QTest::newRow("unsigned negative") << QVariant() << "-1" << false << QVariant(0u);
-    QTest::newRow("unsigned plus sign") << QVariant() << "+1" << false << QVariant(0u);
     QTest::newRow("unsigned trailing text") << QVariant() << "12a" << false << QVariant(0u);
-    QTest::newRow("unsigned blank") << QVariant() << " 5" << false << QVariant(0u);
     QTest::newRow("unsigned overflow") << QVariant() << "4294967296" << false << QVariant(0u);
     QTest::newRow("unsigned huge") << QVariant() << "99999999999999999999999" << false << QVariant(0u);
-    QTest::newRow("unsigned real") << QVariant() << "1.0" << false << QVariant(0u);
     QTest::newRow("true") << QVariant(true) << "1" << true << QVariant(true);
     QTest::newRow("false") << QVariant(false) << "0" << true << QVariant(false);
     QTest::newRow("bool other number") << QVariant() << "2" << true << QVariant(true);
     QTest::newRow("bool negative") << QVariant() << "-1" << true << QVariant(true);
     QTest::newRow("bool word") << QVariant() << "true" << false << QVariant(false);
-    QTest::newRow("bool empty") << QVariant() << "" << false << QVariant(false);
-    QTest::newRow("half") << QVariant(0.5) << "0.5" << true << QVariant(0.5);
-    QTest::newRow("tenth") << QVariant(0.1) << "0.1" << true << QVariant(0.1);
     QTest::newRow("exponent") << QVariant(1234567.0) << "1.23457e+06" << true << QVariant(1234570.0);
     QTest::newRow("six digits fixed") << QVariant(123456.0) << "123456" << true << QVariant(123456.0);
     QTest::newRow("rounded to six") << QVariant(3.14159265) << "3.14159" << true << QVariant(3.14159);
     QTest::newRow("small") << QVariant(0.00001) << "1e-05" << true << QVariant(0.00001);
     QTest::newRow("negative") << QVariant(-2.25) << "-2.25" << true << QVariant(-2.25);
-    QTest::newRow("zero") << QVariant(0.0) << "0" << true << QVariant(0.0);
     QTest::newRow("double exponent read") << QVariant() << "1.5e3" << true << QVariant(1500.0);
     QTest::newRow("double comma is not a point") << QVariant() << "1,5" << false << QVariant(0.0);
-    QTest::newRow("double word") << QVariant() << "abc" << false << QVariant(0.0);
     QTest::newRow("double empty") << QVariant() << "" << false << QVariant(0.0);
-    QTest::newRow("plain") << QVariant("Hello") << "Hello" << true << QVariant("Hello");
     QTest::newRow("empty string") << QVariant("") << "" << true << QVariant("");
     QTest::newRow("blanks kept") << QVariant() << " 12 " << true << QVariant(" 12 ");
-    QTest::newRow("line feed") << QVariant("one\ntwo") << "one<?KORVEX_ENDL>two" << true << QVariant("one\ntwo");
-    QTest::newRow("carriage return kept") << QVariant("a\r\nb\r") << "a\r<?KORVEX_ENDL>b\r" << true
-                                          << QVariant("a\r\nb\r");
-    QTest::newRow("two line feeds") << QVariant("\n\n") << "<?KORVEX_ENDL><?KORVEX_ENDL>" << true << QVariant("\n\n");
+    QTest::newRow("CR kept, each LF") << QVariant("a\r\nb\r\n") << "a\r<?KORVEX_ENDL>b\r<?KORVEX_ENDL>"
+                                      << true << QVariant("a\r\nb\r\n");
     QTest::newRow("utf-16") << QVariant(QStringLiteral("\u00e9\U0001F600")) << QStringLiteral("\u00e9\U0001F600")
                             << true << QVariant(QStringLiteral("\u00e9\U0001F600"));
     QTest::newRow("stops at nul") << QVariant(ab) << "ab" << true << QVariant("ab");
@@ -137,20 +126,13 @@ void TestActionArchive::refusedCallsLeaveValuesAlone()
     reader.FromString(QString());
     QCOMPARE(reader.Elements(), QStringList{QString()});
     reader.FromString(QStringLiteral("5"));
-    unsigned number = 0;
-    QVERIFY(reader.ArchiveUInt(&number));
-    number = 77;
-    bool flag = true;
-    double real = 2.5;
-    CKorvexString text("kept");
-    QVERIFY(!reader.ArchiveUInt(&number));
-    QVERIFY(!reader.ArchiveBool(&flag));
-    QVERIFY(!reader.ArchiveDouble(&real));
-    QVERIFY(!reader.ArchiveString(&text));
-    QCOMPARE(number, 77u);
-    QCOMPARE(flag, true);
-    QCOMPARE(real, 2.5);
-    QCOMPARE(toQString(text), QStringLiteral("kept"));
+    QVariant first(0u);
+    QVERIFY(archiveValue(reader, first));
+    for (QVariant value : {QVariant(77u), QVariant(true), QVariant(2.5), QVariant("kept")}) {
+        const QVariant before = value;
+        QVERIFY(!archiveValue(reader, value));
+        QCOMPARE(value, before);
+    }
     QCOMPARE(reader.ReadCursor(), 1);
 
     ActionArchive writer(ActionArchive::kModeWrite);

@@ -115,16 +115,12 @@ void TestActionEnabled::layoutOfEveryKind_data()
     QTest::addColumn<unsigned>("version");
     QTest::addColumn<QString>("text"); // empty: the layout cannot hold the action
     QTest::newRow("null") << CKorvexAction() << current << "0";
-    QTest::newRow("url") << url() << current
-                         << elements({"1", "https://example.org/a?b=c", "C:/Users/me/site", "start.html"});
     QTest::newRow("url, empty fields") << CKorvexAction(new CKorvexActionUrl()) << current
                                        << elements({"1", "", "", ""});
-    QTest::newRow("message box") << box("Note", "Hello") << current << elements({"2", "Note", "Hello"});
     QTest::newRow("full animation") << CKorvexAction(new CKorvexActionAnimationPlay(true, 0, 0)) << current
                                     << elements({"3", "1", "0", "0"});
     QTest::newRow("frame range") << CKorvexAction(new CKorvexActionAnimationPlay(false, -1, 250)) << current
                                  << elements({"3", "0", "4294967295", "250"});
-    QTest::newRow("animation stop") << stop() << current << "4";
     QTest::newRow("script") << CKorvexAction(new CKorvexActionAnnot3DScript("var a = 1;\r\nhost.go(a);\n")) << current
                             << elements({"5", "var a = 1;\r<?KORVEX_ENDL>host.go(a);<?KORVEX_ENDL>"});
     QTest::newRow("empty multi") << multi({}, TriggerRunAll) << current << elements({"6", "1", "0"});
@@ -139,7 +135,6 @@ void TestActionEnabled::layoutOfEveryKind_data()
                                            << elements({"6", "9", "0"});
     QTest::newRow("state by name") << CKorvexAction(new CKorvexActionSceneState("Closed view")) << current
                                    << elements({"7", "0", "Closed view"});
-    QTest::newRow("state by index") << state(0) << current << elements({"7", "1", "0"});
     QTest::newRow("prepopulate") << CKorvexAction(new CKorvexActionPrepopulateFormTextBox("3")) << current
                                  << elements({"8", "3"});
     QTest::newRow("deepest nesting") << nested(CKorvexArchiveBase::kMaxNesting - 1) << current
@@ -163,7 +158,6 @@ void TestActionEnabled::layoutOfEveryKind()
     Item reader(version);
     QVERIFY(reader.ActionFromString(text));
     QVERIFY(reader.GetAction() == action);
-    QVERIFY(action.IsNull() || reader.GetAction().GetBasicAction() != action.GetBasicAction());
     QCOMPARE(write(reader.GetAction(), version), text);
 }
 
@@ -177,12 +171,10 @@ void TestActionEnabled::reading_data()
     QTest::newRow("empty text") << "" << "";
     QTest::newRow("non-numeric kind") << "abc" << "";
     QTest::newRow("unknown kind") << "99" << "";
-    QTest::newRow("negative kind") << "-1" << "";
     QTest::newRow("kind as real") << elements({"2.0", "a", "b"}) << "";
     QTest::newRow("non-numeric frame") << elements({"3", "0", "ten", "20"}) << "";
     QTest::newRow("non-numeric flag") << elements({"3", "yes", "1", "2"}) << "";
     QTest::newRow("non-numeric count") << elements({"6", "1", "many"}) << "";
-    QTest::newRow("negative count") << elements({"6", "1", "-1"}) << "";
     QTest::newRow("absurd count") << elements({"6", "1", "4294967295", "4"}) << "";
     QTest::newRow("count above limit") << elements({"6", "1", "100001", "4"}) << "";
     QTest::newRow("count beyond elements") << elements({"6", "1", "99999", "4", "4"}) << "";

@@ -2,9 +2,12 @@
 #include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
 #include "app/CKorvexBusyPopup.h"
+#include "app/CKorvexCommandLine.h"
+#include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
 #include "core/CKorvexUndoManager.h"
 #include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexPropertyPanel.h"
@@ -21,7 +24,8 @@ using Korvex::CKorvexUndoManager;
 
 namespace {
 
-const QString modifiedText = QStringLiteral("The document has been modified.\nDo you want to save your changes?");
+const QString modified = QStringLiteral("The document has been modified.\nDo you want to save your changes?"
+                                        "|Save,Discard,Cancel|0/2");
 
 class PendingPanel : public CKorvexPropertyPanel
 {
@@ -36,11 +40,14 @@ private:
     bool m_pending = false;
 };
 
+/// Icon, title, text, buttons, default and escape button of each message box.
 QStringList describe(const QList<CKorvexMessageRequest>& messages)
 {
     QStringList result;
     for (const CKorvexMessageRequest& m : messages)
-        result << QStringLiteral("%1|%2|%3|%4").arg(int(m.icon)).arg(m.title, m.text, m.buttons.join(','));
+        result << QStringLiteral("%1|%2|%3|%4|%5/%6")
+                      .arg(int(m.icon)).arg(m.title, m.text, m.buttons.join(','))
+                      .arg(m.defaultButton).arg(m.escapeButton);
     return result;
 }
 
@@ -53,6 +60,10 @@ class TestDocumentCommands : public QObject
 private slots:
     void initTestCase();
     void init();
+    void commandLine_data();
+    void commandLine();
+    void startup_data();
+    void startup();
     void save_data();
     void save();
     void newDocument_data();
@@ -69,6 +80,7 @@ private:
 
     QTemporaryDir m_folder;
     QString m_template; // a rectangle at (40, 60) and a line at (200, 300)
+    QString m_missing;  // names nothing
     std::unique_ptr<DesignerMainWindow> m_window;
     CKorvexDesignerScene* m_scene = nullptr;
 };
@@ -81,6 +93,9 @@ void TestDocumentCommands::initTestCase()
     scene.createItem(QStringLiteral("line"), QPointF(200, 300));
     QVERIFY(scene.writeTemplate(m_template));
     QVERIFY(KorvexTestFiles::writeFile(m_folder.filePath(QStringLiteral("broken.ktf")), "PK\x03\x04 no package"));
+    QVERIFY(KorvexTestFiles::writePng(m_folder.filePath(QStringLiteral("preview.dat")), QSize(7, 5)));
+    QVERIFY(KorvexTestFiles::writeFile(m_folder.filePath(QStringLiteral("bad.png")), "not a picture"));
+    m_missing = m_folder.filePath(QStringLiteral("absent.ktf"));
 }
 
 void TestDocumentCommands::init()
@@ -92,11 +107,10 @@ void TestDocumentCommands::init()
 
 QString TestDocumentCommands::state() const
 {
-    QString title = m_window->windowTitle();
-    title.replace(QStringLiteral("Korvex Template Designer - "), QString());
     const auto settings = CKorvexProductInfo::openSettings();
     QString text = QStringLiteral("%1; file %2; open %3; save %4; stored %5, %6; %7")
-                       .arg(title, m_window->currentFile(), m_window->openPath(), m_window->savePath(),
+                       .arg(m_window->windowTitle().remove(QStringLiteral("Korvex Template Designer - ")),
+                            m_window->currentFile(), m_window->openPath(), m_window->savePath(),
                             settings->value("Designer/openpath").toString(),
                             settings->value("Designer/savepath").toString(),
                             m_window->isModified() ? QStringLiteral("modified") : QStringLiteral("clean"));
@@ -113,6 +127,82 @@ QList<QPointF> TestDocumentCommands::livePositions() const
             result.append(item->pos());
     }
     return result;
+}
+
+void TestDocumentCommands::commandLine_data()
+{
+    QTest::addColumn<QString>("arguments"); // after the program; @f the template, @m a missing file, @d the folder
+    QTest::addColumn<QString>("expected");  // on top, preview image, start, remaining arguments after the program
+    QTest::newRow("switches in capitals") << "-ALWAYSONTOP -PARENTPATH x -ANNOT3DPREVIEWIMAGE a.png" << "1|a.png|new|";
+    QTest::newRow("switch must match whole") << "-alwaysontopx" << "0|-|path|-alwaysontopx";
+    QTest::newRow("only first occurrence") << "-alwaysontop -AlwaysOnTop" << "1|-|path|-AlwaysOnTop";
+    QTest::newRow("parent path and value") << "-parentPath C:/x @m" << "0|-|path|@m";
+    QTest::newRow("preview last") << "@f -annot3DPreviewImage" << "0|-|open|@f";
+    QTest::newRow("value removed before switch") << "-parentPath -annot3DPreviewImage a.png" << "0|-|path|a.png";
+    QTest::newRow("on top taken before parent path's value") << "-parentPath -alwaysontop @f" << "1|-|new|";
+    QTest::newRow("all switches") << "-annot3DPreviewImage i.png -alwaysontop @f -parentPath x" << "1|i.png|open|@f";
+    QTest::newRow("directory") << "@d" << "0|-|path|@d";
+    QTest::newRow("two paths, first wins") << "@m @f" << "0|-|path|@m @f";
+}
+
+void TestDocumentCommands::commandLine()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, expected);
+    arguments.replace("@f", m_template).replace("@m", m_missing).replace("@d", m_folder.path());
+    const auto line = CKorvexCommandLine::evaluate(QStringList{"designer"} + arguments.split(' ', Qt::SkipEmptyParts));
+    QString remaining = line.remaining().mid(1).join(' ');
+    remaining.replace(m_template, "@f").replace(m_missing, "@m").replace(m_folder.path(), "@d");
+    const char* starts[] = {"new", "open", "path"};
+    QCOMPARE(QStringList({QString::number(line.alwaysOnTop()), line.hasPreviewImage() ? line.previewImagePath() : "-",
+                          starts[int(line.start())], remaining}).join('|'), expected);
+    QCOMPARE(line.remaining().value(0) + line.templatePath(), "designer" + line.remaining().value(1));
+    QVERIFY(line.hasPreviewImage() || line.previewImagePath().isEmpty());
+    // The program itself is never a switch, even when named like one; no program at all is no path.
+    QVERIFY(!CKorvexCommandLine::evaluate({QStringLiteral("-alwaysontop")}).alwaysOnTop());
+    QCOMPARE(CKorvexCommandLine::evaluate({}).start(), CKorvexCommandLine::Start::NewDocument);
+}
+
+void TestDocumentCommands::startup_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the program; "@" stands for the folder
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("onTop");
+    QTest::addColumn<QSize>("preview");
+    const QString fresh = "New Document; file ; open ; save ; stored , ; clean";
+    const QString opened = "saved.ktf; file saved.ktf; open saved.ktf; save ; stored saved.ktf, ; clean";
+    const QString remembered = "New Document; file ; open absent.ktf; save absent.ktf; stored , ; clean";
+    using L = QStringList;
+    QTest::newRow("nothing runs New") << L{} << fresh << false << QSize();
+    QTest::newRow("existing template opened") << L{m_template} << opened << false << QSize();
+    QTest::newRow("new path remembered, then New") << L{m_missing} << remembered << false << QSize();
+    QTest::newRow("on top keeps other flags") << L{"-AlwaysOnTop"} << fresh << true << QSize();
+    QTest::newRow("preview read by content") << L{"-annot3DPreviewImage", " @/preview.dat "} << fresh << false
+                                             << QSize(7, 5);
+    QTest::newRow("unreadable preview") << L{"-annot3DPreviewImage", "@/bad.png"} << fresh << false << QSize();
+}
+
+void TestDocumentCommands::startup()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, state);
+    QFETCH(bool, onTop);
+    QFETCH(QSize, preview);
+    arguments.replaceInStrings(QStringLiteral("@"), m_folder.path());
+    m_window->readSettings();
+    m_window->setWindowFlag(Qt::WindowContextHelpButtonHint);
+    KorvexScriptedPrompt prompt;
+    CKorvexStartup::applyCommandLine(*m_window, CKorvexCommandLine::evaluate(QStringList{"designer"} + arguments));
+
+    const bool opened = state.startsWith("saved.ktf");
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(prompt.dialogs(), opened ? QStringList() : QStringList{"CKorvexPageSize"});
+    QCOMPARE(this->state(), state);
+    QCOMPARE(livePositions().size(), opened ? 2 : 0);
+    QCOMPARE(bool(m_window->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
+    QVERIFY(m_window->windowFlags() & Qt::WindowContextHelpButtonHint);
+    const QImage picture = m_scene->context().preview3DImage();
+    QCOMPARE(picture.isNull() ? QSize() : picture.size(), preview);
 }
 
 void TestDocumentCommands::save_data()
@@ -142,12 +232,12 @@ void TestDocumentCommands::save()
 
     const CKorvexFileRequest request = prompt.files().value(0);
     QCOMPARE(request.mode, CKorvexFileRequest::Save);
-    QCOMPARE(request.title + '|' + request.filter, QStringLiteral("Save Template File|Korvex Template File (*.ktf)"));
-    QCOMPARE(request.startPath, QDir::homePath());
+    QCOMPARE(request.title + '|' + request.filter + '|' + request.startPath,
+             "Save Template File|Korvex Template File (*.ktf)|" + QDir::homePath());
     QCOMPARE(QFile::exists(target), written);
     QCOMPARE(this->state(), state);
     QCOMPARE(describe(prompt.messages()),
-             written ? QStringList() : QStringList{"2|Korvex Template Designer|Unable to save the file.|Ok"});
+             written ? QStringList() : QStringList{"2|Korvex Template Designer|Unable to save the file.|Ok|0/0"});
     auto* popup = m_window->findChild<CKorvexBusyPopup*>();
     QCOMPARE(bool(popup), !command.contains("As"));
     QVERIFY(!popup || (popup->text() == "   <b>Saving...Please wait </b>   " && !popup->isVisible()));
@@ -163,9 +253,9 @@ void TestDocumentCommands::save()
 
 void TestDocumentCommands::newDocument_data()
 {
-    QTest::addColumn<int>("flag");        // 0 unchanged, 1 window dirty, 2 scene modified, 3 panel pending
-    QTest::addColumn<QString>("answer");  // in the modified prompt
-    QTest::addColumn<bool>("accepted");   // the page size dialog, 4000 x 3000
+    QTest::addColumn<int>("flag");       // 0 unchanged, 1 window dirty, 2 scene modified, 3 panel pending
+    QTest::addColumn<QString>("answer"); // in the modified prompt
+    QTest::addColumn<bool>("accepted");  // the page size dialog, 4000 x 3000
     QTest::addColumn<QString>("state");
     const QString fresh = "New Document; file ; open ; save ; stored , ; clean";
     QTest::newRow("unchanged") << 0 << "" << false << fresh;
@@ -181,6 +271,7 @@ void TestDocumentCommands::newDocument()
     QFETCH(QString, answer);
     QFETCH(bool, accepted);
     QFETCH(QString, state);
+    const QString saved = m_folder.filePath(QStringLiteral("new.ktf"));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     PendingPanel panel;
@@ -192,7 +283,7 @@ void TestDocumentCommands::newDocument()
     m_window->ui().toolRectangle->trigger();
     KorvexScriptedPrompt prompt;
     prompt.answerMessage(answer);
-    prompt.answerFile(m_folder.filePath(QStringLiteral("new.ktf")));
+    prompt.answerFile(saved);
     prompt.answerDialog([accepted](QDialog& dialog) {
         dialog.findChild<QSpinBox*>(QStringLiteral("widthSpinBox"))->setValue(4000);
         dialog.findChild<QSpinBox*>(QStringLiteral("heightSpinBox"))->setValue(3000);
@@ -202,20 +293,15 @@ void TestDocumentCommands::newDocument()
     m_scene->setPropertyWidget(nullptr);
 
     const bool goesOn = answer != "Cancel";
-    QCOMPARE(describe(prompt.messages()), flag == 0 ? QStringList()
-                                                    : QStringList{"2|Korvex Template Designer|" + modifiedText +
-                                                                  "|Save,Discard,Cancel"});
-    QCOMPARE(prompt.messages().value(0).defaultButton, 0);
-    QCOMPARE(prompt.messages().value(0).escapeButton, flag == 0 ? -1 : 2);
+    QCOMPARE(describe(prompt.messages()), flag ? QStringList{"2|Korvex Template Designer|" + modified} : QStringList());
     QCOMPARE(prompt.dialogs().size(), goesOn ? 1 : 0);
-    QCOMPARE(QFile::exists(m_folder.filePath(QStringLiteral("new.ktf"))), answer == "Save");
-    QFile::remove(m_folder.filePath(QStringLiteral("new.ktf")));
+    QCOMPARE(QFile::remove(saved), answer == "Save");
     QCOMPARE(this->state(), state);
     QCOMPARE(livePositions().size(), accepted ? 0 : 1);
     QCOMPARE(m_scene->screen()->width(), accepted ? 4000.0 : 500.0);
     QCOMPARE(CKorvexUndoManager::getInstance().CanUndo(), !goesOn);
-    QCOMPARE(m_scene->creationType(), goesOn ? QString() : QStringLiteral("rect"));
-    QCOMPARE(m_window->ui().toolPointer->isChecked(), goesOn);
+    QCOMPARE(m_scene->creationType() + QString::number(m_window->ui().toolPointer->isChecked()),
+             goesOn ? QStringLiteral("1") : QStringLiteral("rect0"));
     // A page several times the view's size is shown whole.
     QVERIFY(!accepted || m_window->zoomPercent() == 10);
 }
@@ -233,7 +319,7 @@ void TestDocumentCommands::open_data()
     QTest::newRow("restored") << "saved.ktf" << "Discard" << "" << 2
                               << "saved.ktf; file saved.ktf; open saved.ktf; save ; stored saved.ktf, ; clean";
     QTest::newRow("broken") << "broken.ktf" << "Discard"
-                            << "2|Korvex Template Designer|Unable to open the template file.|Ok"
+                            << "2|Korvex Template Designer|Unable to open the template file.|Ok|0/0"
                             << 0 << "New Document; file ; open ; save ; stored , ; clean";
 }
 
@@ -253,8 +339,8 @@ void TestDocumentCommands::open()
 
     const CKorvexFileRequest request = prompt.files().value(0);
     QCOMPARE(request.mode, CKorvexFileRequest::Open);
-    QCOMPARE(request.title + '|' + request.filter, QStringLiteral("Open Template File|Korvex Template File (*.ktf)"));
-    QCOMPARE(request.startPath, QDir::homePath());
+    QCOMPARE(request.title + '|' + request.filter + '|' + request.startPath,
+             "Open Template File|Korvex Template File (*.ktf)|" + QDir::homePath());
     QCOMPARE(prompt.messages().size(), file.isEmpty() ? 0 : failure.isEmpty() ? 1 : 2);
     QCOMPARE(describe(prompt.messages()).value(1), failure);
     QCOMPARE(this->state(), state);
@@ -290,9 +376,7 @@ void TestDocumentCommands::exit()
     prompt.answerMessage(answer);
     prompt.answerFile(QString());
     m_window->ui().actionExit->trigger();
-    QCOMPARE(describe(prompt.messages()), answer.isEmpty() ? QStringList()
-                                                           : QStringList{"2|Save Template|" + modifiedText +
-                                                                         "|Save,Discard,Cancel"});
+    QCOMPARE(describe(prompt.messages()), answer.isEmpty() ? QStringList() : QStringList{"2|Save Template|" + modified});
     QCOMPARE(prompt.files().size(), answer == "Save" ? 1 : 0);
     QCOMPARE(m_window->isVisible(), !closes);
     QVERIFY(!QFile::exists(path));

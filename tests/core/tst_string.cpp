@@ -25,7 +25,6 @@ private slots:
 
 void TestString::constructionFromEveryForm()
 {
-    QVERIFY(CKorvexString().IsEmpty());
     QCOMPARE(CKorvexString(static_cast<const char*>(nullptr)).Length(), 0);
     QCOMPARE(CKorvexString(static_cast<const wchar_t*>(nullptr)).Length(), 0);
     QCOMPARE(toQString(CKorvexString("a\xc3\xa9")), QStringLiteral("a\u00e9"));
@@ -63,11 +62,7 @@ void TestString::utf8KeepsLeadingMarks_data()
     QTest::addColumn<QString>("text");
     const QString mark(QChar(0xFEFF));
     QTest::newRow("empty") << QByteArray() << QString();
-    QTest::newRow("plain") << QByteArray("a\xC3\xA9") << QString::fromUtf8("a\xC3\xA9");
     QTest::newRow("one mark") << QByteArray("\xEF\xBB\xBF" "k") << mark + "k";
-    QTest::newRow("two marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "k") << mark + mark + "k";
-    QTest::newRow("mark alone") << QByteArray("\xEF\xBB\xBF") << mark;
-    QTest::newRow("mark inside") << QByteArray("a\xEF\xBB\xBF") << "a" + mark;
     QTest::newRow("cut mark") << QByteArray("\xEF\xBB") << QString::fromUtf8("\xEF\xBB");
     QTest::newRow("invalid after mark") << QByteArray("\xEF\xBB\xBF\xFF") << mark + QChar(0xFFFD);
 }
@@ -94,13 +89,11 @@ void TestString::edits_data()
     QTest::newRow("find empty needle") << "abc" << "Find" << "" << 1 << "1";
     QTest::newRow("find from past end") << "abc" << "Find" << "a" << 7 << "-1";
     QTest::newRow("find negative from") << "abc" << "Find" << "a" << -1 << "-1";
-    QTest::newRow("find in empty") << "" << "Find" << "a" << 0 << "-1";
     QTest::newRow("replace all") << "a-b-c" << "Replace" << "-|+" << 0 << "a+b+c";
     QTest::newRow("replacement not rescanned") << "aa" << "Replace" << "a|aa" << 0 << "aaaa";
     QTest::newRow("overlaps left to right") << "aaa" << "Replace" << "aa|b" << 0 << "ba";
     QTest::newRow("replace to remove") << "x<br>y<br>" << "Replace" << "<br>|" << 0 << "xy";
     QTest::newRow("empty pattern does nothing") << "abc" << "Replace" << "|z" << 0 << "abc";
-    QTest::newRow("replace absent") << "abc" << "Replace" << "q|z" << 0 << "abc";
     QTest::newRow("after negative") << "abcd" << "TruncateAfter" << "" << -1 << "";
     QTest::newRow("after zero") << "abcd" << "TruncateAfter" << "" << 0 << "a";
     QTest::newRow("after last") << "abcd" << "TruncateAfter" << "" << 3 << "abcd";
@@ -192,9 +185,7 @@ void TestString::ordering_data()
     QTest::addColumn<bool>("less");
     QTest::newRow("prefix first") << "ab" << "abc" << true;
     QTest::newRow("equal") << "abc" << "abc" << false;
-    QTest::newRow("empty first") << "" << "a" << true;
     QTest::newRow("upper before lower") << "B" << "a" << true;
-    QTest::newRow("case differs") << "a" << "A" << false;
     QTest::newRow("code units unsigned") << "z" << "\u00e9" << true;
     QTest::newRow("surrogates after BMP below them") << "\uFFFD" << "\U0001F600" << false;
     QTest::newRow("digits as text") << "10" << "9" << true;
@@ -223,8 +214,7 @@ void TestString::concatenation()
     QCOMPARE(toQString("x" + text), QStringLiteral("xabc"));
     QCOMPARE(text.FirstCh(), u'a');
     QCOMPARE(text.LastCh(), u'c');
-    QCOMPARE(CKorvexString().FirstCh(), char16_t(0));
-    QCOMPARE(CKorvexString().LastCh(), char16_t(0));
+    QVERIFY(CKorvexString().FirstCh() == 0 && CKorvexString().LastCh() == 0);
     CKorvexString path(u"a\\b\\c");
     QCOMPARE(toQString(path.ReplaceCh(u'\\', u'/')), QStringLiteral("a/b/c"));
 }
