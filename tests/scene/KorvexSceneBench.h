@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/CKorvexUndoManager.h"
+#include "io/CKorvexDesignerProperty.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerItem.h"
-#include "io/CKorvexDesignerProperty.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "services/CKorvexProductInfo.h"
@@ -18,6 +18,14 @@
 #include <QSettings>
 #include <QtTest>
 #include <memory>
+
+/// Grid settings as the designer's options write them.
+inline void setGrid(bool snapping, int step = 10)
+{
+    const auto settings = CKorvexProductInfo::openSettings();
+    settings->setValue(QStringLiteral("Designer/SnappingCheckBox"), snapping);
+    settings->setValue(QStringLiteral("Designer/GridSize"), step);
+}
 
 /// A property panel that only records what the scene asks of it.
 class KorvexFakePanel : public CKorvexPropertyPanel
@@ -55,31 +63,20 @@ public:
             qWarning("view not exposed");
     }
 
-    static void setGrid(bool snapping, int size = 10)
-    {
-        const auto settings = CKorvexProductInfo::openSettings();
-        settings->setValue(QStringLiteral("Designer/SnappingCheckBox"), snapping);
-        settings->setValue(QStringLiteral("Designer/GridSize"), size);
-    }
-
     QWidget* viewport() const { return view->viewport(); }
-    QPoint at(const QPointF& scenePoint) const { return view->mapFromScene(scenePoint); }
-
-    void press(const QPointF& p, Qt::MouseButton button = Qt::LeftButton)
+    QPoint at(const QPointF& p) const { return view->mapFromScene(p); }
+    void press(const QPointF& p, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(viewport(), b, {}, at(p)); }
+    void release(const QPointF& p, Qt::MouseButton b = Qt::LeftButton)
     {
-        QTest::mousePress(viewport(), button, Qt::NoModifier, at(p));
+        QTest::mouseRelease(viewport(), b, {}, at(p));
     }
+    void click(const QPointF& p) { drag(p, p); }
+    void key(Qt::Key key) { QTest::keyClick(view.get(), key); }
 
     void move(const QPointF& p, Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        QMouseEvent event(QEvent::MouseMove, at(p), viewport()->mapToGlobal(at(p)), Qt::NoButton, buttons,
-                          Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseMove, at(p), viewport()->mapToGlobal(at(p)), Qt::NoButton, buttons, {});
         QApplication::sendEvent(viewport(), &event);
-    }
-
-    void release(const QPointF& p, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseRelease(viewport(), button, Qt::NoModifier, at(p));
     }
 
     void drag(const QPointF& from, const QPointF& to)
@@ -89,21 +86,12 @@ public:
         release(to);
     }
 
-    void click(const QPointF& p) { drag(p, p); }
-
-    void key(Qt::Key key)
-    {
-        QTest::keyPress(view.get(), key);
-        QTest::keyRelease(view.get(), key);
-    }
-
-    /// A press and release at a point that need not be a whole pixel, sent to the scene itself.
-    void scenePress(const QPointF& p)
+    /// Mouse events at points that need not be whole pixels, sent to the scene itself.
+    void sceneClick(const QPointF& p)
     {
         sceneMouse(QEvent::GraphicsSceneMousePress, p, Qt::LeftButton, Qt::LeftButton);
         sceneMouse(QEvent::GraphicsSceneMouseRelease, p, Qt::LeftButton, Qt::NoButton);
     }
-
     void sceneMouse(QEvent::Type type, const QPointF& p, Qt::MouseButton button, Qt::MouseButtons buttons)
     {
         QGraphicsSceneMouseEvent event(type);
@@ -138,16 +126,13 @@ public:
 
     static bool isSelected(const QGraphicsItem* item)
     {
-        const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
-        return companion && companion->isSelected();
+        return CKorvexDesignerItem::companionOf(item) && CKorvexDesignerItem::companionOf(item)->isSelected();
     }
-
     static bool isDeleted(const QGraphicsItem* item)
     {
         const auto* deletable = dynamic_cast<const CKorvexDeletableItem*>(item);
         return deletable && deletable->isDeleted();
     }
-
     static int undoCount() { return Korvex::CKorvexUndoManager::getInstance().UndoCount(); }
 
     KorvexFakePanel panel;

@@ -3,63 +3,31 @@
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexPictureFiles.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 namespace {
-
-QByteArray bigEndian(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
-{
-    const QByteArray typed = type + data;
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char c : typed) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return bigEndian(quint32(data.size())) + typed + bigEndian(~crc);
-}
-
-// A PNG whose header promises a picture of the given size, with one tiny data chunk: enough
-// for a reader to learn the size, far too little to decode.
-QByteArray pngHeaderOnly(quint32 width, quint32 height)
-{
-    const QByteArray header = bigEndian(width) + bigEndian(height) + QByteArray::fromHex("0806000000");
-    return QByteArray::fromHex("89504e470d0a1a0a") + pngChunk("IHDR", header)
-        + pngChunk("IDAT", QByteArray::fromHex("789c030000000001")) + pngChunk("IEND", QByteArray());
-}
-
+// A 20000 x 20000 PNG header with a token data chunk: its size is known long before any decoding.
+const QByteArray absurdPng = QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200004e2000004e200806000000e3704639"
+                                                 "0000000849444154789c030000000001480689d20000000049454e44ae426082");
 } // namespace
 
 /// Picture files: refusal of absurd sizes before decoding, and one decoded copy per unchanged file.
 class TestPictureFiles : public QObject
 {
     Q_OBJECT
-
 private slots:
     void init();
     void acceptableSize_data();
     void acceptableSize();
     void refused_data();
     void refused();
-    void unchangedFileIsDecodedOnce();
-    void settledFileIsKnownByTimeAndSize();
+    void onlyAChangedFileIsDecodedAgain();
     void imageItemsShareOnePicture();
-
 private:
     QString file(const QString& name, const QByteArray& bytes);
     QString picture(const QString& name, const QColor& color, const QSize& size = QSize(4, 3));
-
     QTemporaryDir m_dir;
 };
 
@@ -105,77 +73,39 @@ void TestPictureFiles::refused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QSize>("promised");
-    QTest::newRow("empty file") << "empty.png" << QByteArray() << QSize();
-    QTest::newRow("text named as picture") << "text.png" << QByteArray("not a picture\n") << QSize();
-    QTest::newRow("too wide") << "wide.png" << pngHeaderOnly(40000, 10) << QSize(40000, 10);
-    QTest::newRow("too many pixels") << "many.png" << pngHeaderOnly(20000, 20000) << QSize(20000, 20000);
-    QTest::newRow("absurd in a wrong name") << "many.jpg" << pngHeaderOnly(20000, 20000) << QSize(20000, 20000);
+    QTest::newRow("empty file") << "empty.png" << QByteArray();
+    QTest::newRow("text named as picture") << "text.png" << QByteArray("not a picture\n");
+    QTest::newRow("too many pixels") << "many.png" << absurdPng;
+    QTest::newRow("absurd in a wrong name") << "many.jpg" << absurdPng;
 }
 
 void TestPictureFiles::refused()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    QFETCH(QSize, promised);
     const QString path = file(name, bytes);
     QVERIFY(!path.isEmpty());
-    // The size is known before decoding, so the refusal costs no decoding.
-    if (promised.isValid())
-        QCOMPARE(QImageReader(path).size(), promised);
+    QCOMPARE(QImageReader(path).size(), bytes == absurdPng ? QSize(20000, 20000) : QSize());
     QVERIFY(CKorvexPictureFiles::load(path).isNull());
 }
 
-void TestPictureFiles::unchangedFileIsDecodedOnce()
+void TestPictureFiles::onlyAChangedFileIsDecodedAgain()
 {
     const QString path = picture(QStringLiteral("red.png"), Qt::red);
     const QImage first = CKorvexPictureFiles::load(path);
-    QCOMPARE(first.size(), QSize(4, 3));
-    QCOMPARE(first.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(first.pixelColor(3, 2), QColor(Qt::red));
     QCOMPARE(CKorvexPictureFiles::load(path).cacheKey(), first.cacheKey());
-    CKorvexPictureFiles::clear();
-    QVERIFY(CKorvexPictureFiles::load(path).cacheKey() != first.cacheKey());
-
     // Same size, same name, written within the same moment: only the bytes differ.
     QCOMPARE(picture(QStringLiteral("red.png"), Qt::blue), path);
     QCOMPARE(CKorvexPictureFiles::load(path).pixelColor(0, 0), QColor(Qt::blue));
-    QCOMPARE(first.pixelColor(0, 0), QColor(Qt::red));
-
     // A picture under a wrong suffix is known by its content.
     QFile png(path);
     QVERIFY(png.open(QIODevice::ReadOnly));
     QCOMPARE(CKorvexPictureFiles::load(file(QStringLiteral("real.jpg"), png.readAll())).pixelColor(0, 0),
              QColor(Qt::blue));
-
     QVERIFY(QFile::remove(path));
-    QVERIFY(CKorvexPictureFiles::load(path).isNull());
-    QVERIFY(!file(QStringLiteral("red.png"), "broken").isEmpty());
-    QVERIFY(CKorvexPictureFiles::load(path).isNull());
-    for (const QString& nothing : {QString(), QStringLiteral("   "), m_dir.path(), m_dir.filePath("missing.png")})
+    for (const QString& nothing : {path, QString(), QStringLiteral("   "), m_dir.path()})
         QVERIFY(CKorvexPictureFiles::load(nothing).isNull());
-}
-
-void TestPictureFiles::settledFileIsKnownByTimeAndSize()
-{
-    const QString path = picture(QStringLiteral("settled.png"), Qt::red);
-    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-3600);
-    auto setTime = [&path](const QDateTime& time) {
-        QFile file(path);
-        return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
-    };
-    QVERIFY(setTime(anHourAgo));
-    QCOMPARE(CKorvexPictureFiles::load(path).pixelColor(0, 0), QColor(Qt::red));
-
-    // Rewritten: a newer time, so it is read again.
-    QCOMPARE(picture(QStringLiteral("settled.png"), Qt::blue), path);
-    QCOMPARE(CKorvexPictureFiles::load(path).pixelColor(0, 0), QColor(Qt::blue));
-
-    // Time and size alone decide once the file is settled: not even read.
-    QVERIFY(setTime(anHourAgo));
-    const QImage blue = CKorvexPictureFiles::load(path);
-    QCOMPARE(picture(QStringLiteral("settled.png"), Qt::green), path);
-    QVERIFY(setTime(anHourAgo));
-    QCOMPARE(CKorvexPictureFiles::load(path).cacheKey(), blue.cacheKey());
 }
 
 void TestPictureFiles::imageItemsShareOnePicture()
@@ -188,8 +118,7 @@ void TestPictureFiles::imageItemsShareOnePicture()
     QVERIFY(first.hasFilePicture());
     QCOMPARE(second.filePicture().cacheKey(), first.filePicture().cacheKey());
     QCOMPARE(second.fallbackPicture().cacheKey(), first.fallbackPicture().cacheKey());
-
-    const QString huge = file(QStringLiteral("huge.png"), pngHeaderOnly(30000, 30000));
+    const QString huge = file(QStringLiteral("huge.png"), absurdPng);
     first.setPath(huge);
     QVERIFY(!first.hasFilePicture());
     QCOMPARE(first.path(), huge);
