@@ -11,9 +11,6 @@ namespace {
 
 bool resizeInProgressFlag = false;
 
-constexpr double minimumHitSize = 10.0;
-constexpr double handleSquareSide = 10.0;
-
 bool movesLeft(int handle) { return handle == 0 || handle == 3 || handle == 5; }
 bool movesTop(int handle) { return handle == 0 || handle == 1 || handle == 2; }
 bool movesRight(int handle) { return handle == 2 || handle == 4 || handle == 7; }
@@ -47,21 +44,14 @@ CKorvexDesignerRect::~CKorvexDesignerRect()
 
 QRectF CKorvexDesignerRect::boundingRect() const
 {
-    if (isHandle()) {
-        const double f = zoomFactor();
-        return QRectF(0, 0, qMax(m_width, minimumHitSize) * f, qMax(m_height, minimumHitSize) * f);
-    }
     // Covers the widened shape too, so that thin areas can still be picked.
-    return QRectF(0, 0, qMax(m_width, minimumHitSize), qMax(m_height, minimumHitSize));
+    return QRectF(0, 0, qMax(m_width, MinimumHitSize), qMax(m_height, MinimumHitSize));
 }
 
 QPainterPath CKorvexDesignerRect::shape() const
 {
     QPainterPath path;
-    if (isHandle())
-        path.addRect(boundingRect());
-    else
-        path.addRect(QRectF(0, 0, qMax(m_width, minimumHitSize), qMax(m_height, minimumHitSize)));
+    path.addRect(QRectF(0, 0, qMax(m_width, MinimumHitSize), qMax(m_height, MinimumHitSize)));
     return path;
 }
 
@@ -69,13 +59,6 @@ bool CKorvexDesignerRect::contains(const QPointF& point) const
 {
     if (isDeleted())
         return false;
-    if (isHandle()) {
-        const QRectF area = boundingRect();
-        const double side = handleSquareSide * zoomFactor();
-        QRectF square(0, 0, side, side);
-        square.moveCenter(area.center());
-        return square.contains(point);
-    }
     return QRectF(0, 0, m_width, m_height).contains(point);
 }
 
@@ -83,11 +66,6 @@ void CKorvexDesignerRect::paint(QPainter* painter, const QStyleOptionGraphicsIte
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
-    if (isHandle()) {
-        paintHandle(painter);
-        painter->restore();
-        return;
-    }
     const QPen pen = clampedPen();
     const double h = pen.widthF() * 0.5;
     if (m_gradientMode) {
@@ -119,16 +97,6 @@ QPen CKorvexDesignerRect::clampedPen() const
     else if (2.0 * pen.widthF() > smaller)
         pen.setWidthF(std::trunc(smaller * 0.5));
     return pen;
-}
-
-void CKorvexDesignerRect::paintHandle(QPainter* painter) const
-{
-    const double side = handleSquareSide * zoomFactor();
-    QRectF square(0, 0, side, side);
-    square.moveCenter(boundingRect().center());
-    painter->setPen(m_pen);
-    painter->setBrush(m_brush);
-    painter->drawRect(square);
 }
 
 void CKorvexDesignerRect::paintSelectionTint(QPainter* painter) const
@@ -241,8 +209,7 @@ QRectF CKorvexDesignerRect::fitAspect(const QRectF& rect, int anchor) const
 
 QRectF CKorvexDesignerRect::sceneRect() const
 {
-    const double f = isHandle() ? zoomFactor() : 1.0;
-    return QRectF(scenePos(), QSizeF(m_width * f, m_height * f));
+    return QRectF(scenePos(), QSizeF(m_width, m_height));
 }
 
 void CKorvexDesignerRect::beginResize()
@@ -324,17 +291,6 @@ double CKorvexDesignerRect::aspectWidth() const
 double CKorvexDesignerRect::aspectHeight() const
 {
     return m_aspectHeight;
-}
-
-bool CKorvexDesignerRect::isHandle() const
-{
-    return m_isHandle;
-}
-
-void CKorvexDesignerRect::markAsHandle()
-{
-    setData(0, HandleMarker);
-    m_isHandle = true;
 }
 
 void CKorvexDesignerRect::repaint()

@@ -13,8 +13,6 @@ class CKorvexDesignerRect : public QGraphicsItem, public CKorvexDeletableItem
 {
 public:
     enum { Type = QGraphicsItem::UserType + 1 };
-    /// Data slot 0 holds this value on resize handles.
-    static constexpr int HandleMarker = 8;
 
     explicit CKorvexDesignerRect(QGraphicsItem* parent = nullptr);
     ~CKorvexDesignerRect() override;
@@ -46,8 +44,8 @@ public:
     /// 0 top-left, 1 top-right (top edge stays), 2 bottom-left, 3 bottom-right (bottom edge stays).
     QRectF fitAspect(const QRectF& rect, int anchor) const;
 
-    /// Scene position and size; a handle's size is scaled by the zoom compensation.
-    QRectF sceneRect() const;
+    /// Scene position and size.
+    virtual QRectF sceneRect() const;
     virtual void beginResize();
     virtual void endResize();
     bool isResizing() const;
@@ -62,15 +60,15 @@ public:
     double aspectWidth() const;
     double aspectHeight() const;
 
-    bool isHandle() const;
     /// Repaints the item and asks its scene to repaint.
     void repaint();
     /// Tells the framework that the geometry changed.
     void refreshGeometry();
 
 protected:
-    /// Marks this rectangle as a selection handle (data slot 0), for good.
-    void markAsHandle();
+    /// Thin areas are still picked over at least this many units.
+    static constexpr double MinimumHitSize = 10.0;
+
     /// Sets both sides at once, telling the framework first.
     void setSize(double w, double h);
     /// Called after the size changed.
@@ -84,7 +82,6 @@ protected:
     static double zoomFactor();
 
 private:
-    void paintHandle(QPainter* painter) const;
     QPen clampedPen() const;
     static QRectF minimumSizeClamped(int handle, const QRectF& start, QPointF p, int step);
 
@@ -93,8 +90,6 @@ private:
     double m_aspectHeight = 1.0;
     double m_width = 100.0;
     double m_height = 100.0;
-    // Asked on every bounding-rectangle query; the data slot is a slow lookup.
-    bool m_isHandle = false;
     QPen m_pen{QColor(0, 0, 0), 1};
     QBrush m_brush{QColor(255, 255, 255), Qt::SolidPattern};
     bool m_resizing = false;

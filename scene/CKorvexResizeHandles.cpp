@@ -160,7 +160,7 @@ void CKorvexResizeHandles::setOffset(const QPointF& offset)
 
 CKorvexResizeHandles* CKorvexResizeHandles::of(const QGraphicsItem* handleItem)
 {
-    if (!handleItem || handleItem->data(0).toInt() != CKorvexDesignerRect::HandleMarker)
+    if (!handleItem || handleItem->data(0).toInt() != CKorvexResizeHandle::HandleMarker)
         return nullptr;
     return handleItem->data(2).value<CKorvexResizeHandles*>();
 }

@@ -153,7 +153,6 @@ void TestDesignerItem::handlesAreMadeHidden()
         QCOMPARE(handle->zValue(), 100000000.0);
         QCOMPARE(handle->data(0).toInt(), 8);
         QCOMPARE(CKorvexResizeHandles::of(handle), &handles);
-        QVERIFY(handle->isHandle());
         QVERIFY(handle->flags() & QGraphicsItem::ItemIsSelectable);
         QCOMPARE(handle->brush().color(), QColor(200, 0, 0, 200));
         QCOMPARE(handle->pen(), QPen(QColor(0, 0, 0), 1));
