@@ -8,7 +8,7 @@
 class CKorvexDesignerFormTextBox : public CKorvexDesignerRect
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 5 };
+    enum { Type = CKorvexItemTypeIds::FormTextBox };
 
     explicit CKorvexDesignerFormTextBox(QGraphicsItem* parent = nullptr);
 

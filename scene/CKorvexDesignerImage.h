@@ -10,7 +10,7 @@
 class CKorvexDesignerImage : public CKorvexDesignerRect, public CKorvexActionEnabled
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 3 };
+    enum { Type = CKorvexItemTypeIds::Image };
     enum ImageSource { SourceFile = 0, SourceDictionary = 1, SourceSceneState = 2 };
     enum SceneStateChoice { ByName = 0, ByIndex = 1 };
 

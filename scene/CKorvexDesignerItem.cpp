@@ -6,6 +6,7 @@
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexGridSnap.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexPropertyKeys.h"
 #include "scene/CKorvexResizeHandles.h"
 
@@ -43,7 +44,7 @@ CKorvexDesignerItem::~CKorvexDesignerItem()
     if (m_item) {
         if (CKorvexDesignerContext::pressItem() == m_item)
             CKorvexDesignerContext::setPressItem(nullptr);
-        m_item->setData(DataSlot, QVariant());
+        m_item->setData(CKorvexItemDataSlots::Companion, QVariant());
     }
 }
 
@@ -56,7 +57,7 @@ void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
     item->setFlag(QGraphicsItem::ItemIsSelectable, true);
     if (m_handles)
         m_handles->attach(item);
-    item->setData(DataSlot, QVariant::fromValue(static_cast<QObject*>(this)));
+    item->setData(CKorvexItemDataSlots::Companion, QVariant::fromValue(static_cast<QObject*>(this)));
 }
 
 QGraphicsItem* CKorvexDesignerItem::item() const
@@ -68,7 +69,7 @@ CKorvexDesignerItem* CKorvexDesignerItem::companionOf(const QGraphicsItem* item)
 {
     if (!item)
         return nullptr;
-    return qobject_cast<CKorvexDesignerItem*>(item->data(DataSlot).value<QObject*>());
+    return qobject_cast<CKorvexDesignerItem*>(item->data(CKorvexItemDataSlots::Companion).value<QObject*>());
 }
 
 void CKorvexDesignerItem::destroyCompanionOf(QGraphicsItem* item)

@@ -26,20 +26,19 @@ struct CKorvexGeometrySnapshot
     double penWidth = 0.0;
 };
 
-/// The companion of a page item (its data slot 3): property record, grid-snapped dragging, handles.
+/// The companion of a page item, kept in its CKorvexItemDataSlots::Companion data slot: property record,
+/// grid-snapped dragging, handles.
 /// An item destroys its companion with itself.
 class CKorvexDesignerItem : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int DataSlot = 3;
-
     /// Makes the handle set and adds its handles to scene when given.
     explicit CKorvexDesignerItem(QGraphicsScene* scene = nullptr);
     ~CKorvexDesignerItem() override;
 
-    /// Moves item to the snapped position, makes it selectable, attaches the handles, stores this in slot 3.
+    /// Moves item to the snapped position, makes it selectable, attaches the handles, stores this in its data slot.
     void attach(QGraphicsItem* item, const QPointF& position);
     QGraphicsItem* item() const;
     static CKorvexDesignerItem* companionOf(const QGraphicsItem* item);

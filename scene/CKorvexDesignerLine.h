@@ -13,7 +13,7 @@ public:
     bool contains(const QPointF& point) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-    /// Handle 0 moves the start (the end stays put), handle 7 the end.
+    /// The top-left handle moves the start (the end stays put), the bottom-right one the end.
     void moveHandle(int handle, const QPointF& p) override;
 
     /// The end point in scene coordinates.

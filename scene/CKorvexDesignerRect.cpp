@@ -3,6 +3,7 @@
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexGridSnap.h"
+#include "scene/CKorvexResizeHandles.h"
 
 #include <QPainter>
 #include <cmath>
@@ -11,19 +12,21 @@ namespace {
 
 bool resizeInProgressFlag = false;
 
-bool movesLeft(int handle) { return handle == 0 || handle == 3 || handle == 5; }
-bool movesTop(int handle) { return handle == 0 || handle == 1 || handle == 2; }
-bool movesRight(int handle) { return handle == 2 || handle == 4 || handle == 7; }
-bool movesBottom(int handle) { return handle == 5 || handle == 6 || handle == 7; }
+using H = CKorvexResizeHandles;
+
+bool movesLeft(int handle) { return handle == H::TopLeft || handle == H::Left || handle == H::BottomLeft; }
+bool movesTop(int handle) { return handle == H::TopLeft || handle == H::Top || handle == H::TopRight; }
+bool movesRight(int handle) { return handle == H::TopRight || handle == H::Right || handle == H::BottomRight; }
+bool movesBottom(int handle) { return handle == H::BottomLeft || handle == H::Bottom || handle == H::BottomRight; }
 
 /// The corner that stays fixed while a corner handle is dragged, as a fitAspect anchor; -1 for edges.
 int anchorForHandle(int handle)
 {
     switch (handle) {
-    case 0: return 3;
-    case 2: return 2;
-    case 5: return 1;
-    case 7: return 0;
+    case H::TopLeft: return CKorvexDesignerRect::BottomRightAnchor;
+    case H::TopRight: return CKorvexDesignerRect::BottomLeftAnchor;
+    case H::BottomLeft: return CKorvexDesignerRect::TopRightAnchor;
+    case H::BottomRight: return CKorvexDesignerRect::TopLeftAnchor;
     default: return -1;
     }
 }
@@ -202,7 +205,7 @@ QRectF CKorvexDesignerRect::fitAspect(const QRectF& rect, int anchor) const
     if (m_aspectWidth == 0.0)
         return rect;
     const double h = rect.width() * m_aspectHeight / m_aspectWidth;
-    if (anchor == 2 || anchor == 3)
+    if (anchor == BottomLeftAnchor || anchor == BottomRightAnchor)
         return QRectF(rect.left(), rect.bottom() - h, rect.width(), h);
     return QRectF(rect.left(), rect.top(), rect.width(), h);
 }
@@ -231,9 +234,10 @@ bool CKorvexDesignerRect::isResizing() const
 
 void CKorvexDesignerRect::moveHandle(int handle, const QPointF& p)
 {
-    if (!m_resizing || handle < 0 || handle > 7)
+    if (!m_resizing || handle < 0 || handle >= H::Count)
         return;
-    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, handle == 0 ? 0 : CKorvexGridSnap::currentStep());
+    const int step = handle == H::TopLeft ? 0 : CKorvexGridSnap::currentStep();
+    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, step);
     if (!(rect.width() > 0 && rect.height() > 0))
         return;
     const int anchor = anchorForHandle(handle);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexItemTypeIds.h"
 
 #include <QBrush>
 #include <QFont>
@@ -12,7 +13,9 @@
 class CKorvexDesignerRect : public QGraphicsItem, public CKorvexDeletableItem
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 1 };
+    enum { Type = CKorvexItemTypeIds::Rect };
+    /// The corner fitAspect keeps fixed; a bottom anchor keeps the bottom edge.
+    enum AspectAnchor { TopLeftAnchor = 0, TopRightAnchor = 1, BottomLeftAnchor = 2, BottomRightAnchor = 3 };
 
     explicit CKorvexDesignerRect(QGraphicsItem* parent = nullptr);
     ~CKorvexDesignerRect() override;
@@ -40,8 +43,7 @@ public:
     double height() const;
 
     static QRectF rectFromPoints(const QPointF& p, const QPointF& q);
-    /// Keeps the width and sets the height from the aspect; anchor names the fixed corner:
-    /// 0 top-left, 1 top-right (top edge stays), 2 bottom-left, 3 bottom-right (bottom edge stays).
+    /// Keeps the width and sets the height from the aspect; anchor is an AspectAnchor.
     QRectF fitAspect(const QRectF& rect, int anchor) const;
 
     /// Scene position and size.
@@ -49,7 +51,7 @@ public:
     virtual void beginResize();
     virtual void endResize();
     bool isResizing() const;
-    /// Resizes by handle 0..7 to the snapped point p (scene coordinates).
+    /// Resizes by a CKorvexResizeHandles position to the snapped point p (scene coordinates).
     virtual void moveHandle(int handle, const QPointF& p);
     /// True while any item applies a resize step.
     static bool isResizeInProgress();

@@ -11,7 +11,7 @@ class CKorvexDesignerImage;
 class CKorvexDesignerScreen : public CKorvexDesignerRect
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 4 };
+    enum { Type = CKorvexItemTypeIds::Screen };
     static constexpr double NewPageWidth = 500.0;
     static constexpr double NewPageHeight = 700.0;
 

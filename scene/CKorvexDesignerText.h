@@ -2,6 +2,7 @@
 
 #include "actions/CKorvexActionEnabled.h"
 #include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexItemTypeIds.h"
 
 #include <QGraphicsTextItem>
 #include <QStringList>
@@ -14,7 +15,7 @@ class CKorvexDesignerText : public QGraphicsTextItem, public CKorvexActionEnable
     Q_OBJECT
 
 public:
-    enum { Type = QGraphicsItem::UserType + 6315 };
+    enum { Type = CKorvexItemTypeIds::Text };
     enum TextSource { SourceTextEditor = 0, SourceDictionary = 1 };
 
     explicit CKorvexDesignerText(QGraphicsItem* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "scene/CKorvexResizeHandle.h"
 
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandles.h"
 
 #include <QPainter>
@@ -14,8 +15,8 @@ CKorvexResizeHandle::CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int in
     : m_handleSet(handleSet)
     , m_index(index)
 {
-    setData(0, HandleMarker);
-    setData(2, QVariant::fromValue(handleSet));
+    setData(CKorvexItemDataSlots::HandleMarker, HandleMarker);
+    setData(CKorvexItemDataSlots::HandleSet, QVariant::fromValue(handleSet));
     setRect(0, 0, side, side);
     setActive(false);
     setVisible(false);

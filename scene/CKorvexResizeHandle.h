@@ -9,7 +9,7 @@ class CKorvexResizeHandles;
 class CKorvexResizeHandle : public CKorvexDesignerRect
 {
 public:
-    /// Data slot 0 holds this value on resize handles.
+    /// Held by the handle marker data slot of every resize handle.
     static constexpr int HandleMarker = 8;
 
     CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int index, double side);

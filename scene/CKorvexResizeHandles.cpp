@@ -2,6 +2,7 @@
 
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLine.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandle.h"
 
 #include <QGraphicsScene>
@@ -51,7 +52,7 @@ void CKorvexResizeHandles::show(bool visible)
     for (CKorvexResizeHandle* handle : m_handles) {
         if (!handle)
             continue;
-        const bool endPoint = handle->index() == 0 || handle->index() == Count - 1;
+        const bool endPoint = handle->index() == TopLeft || handle->index() == BottomRight;
         handle->setVisible(visible && (endPoint || !lineTarget));
         handle->setZValue(ShownZValue);
     }
@@ -75,7 +76,7 @@ void CKorvexResizeHandles::place(int skip)
     const double f = CKorvexDesignerContext::zoomCompensation();
     for (int i = 0; i < Count; ++i) {
         CKorvexResizeHandle* handle = m_handles[i];
-        if (!handle || i == skip || (lineTarget && i != 0 && i != Count - 1))
+        if (!handle || i == skip || (lineTarget && i != TopLeft && i != BottomRight))
             continue;
         const double half = handle->width() * f / 2.0;
         handle->setPos(points[i] - QPointF(half, half));
@@ -87,8 +88,8 @@ std::array<QPointF, CKorvexResizeHandles::Count> CKorvexResizeHandles::handlePoi
     std::array<QPointF, Count> points;
     if (const auto* line = dynamic_cast<const CKorvexDesignerLine*>(m_target)) {
         *lineTarget = true;
-        points[0] = line->scenePos();
-        points[Count - 1] = line->end();
+        points[TopLeft] = line->scenePos();
+        points[BottomRight] = line->end();
         return points;
     }
     const QPointF origin = m_target->scenePos() + m_offset;
@@ -160,9 +161,10 @@ void CKorvexResizeHandles::setOffset(const QPointF& offset)
 
 CKorvexResizeHandles* CKorvexResizeHandles::of(const QGraphicsItem* handleItem)
 {
-    if (!handleItem || handleItem->data(0).toInt() != CKorvexResizeHandle::HandleMarker)
+    namespace Slot = CKorvexItemDataSlots;
+    if (!handleItem || handleItem->data(Slot::HandleMarker).toInt() != CKorvexResizeHandle::HandleMarker)
         return nullptr;
-    return handleItem->data(2).value<CKorvexResizeHandles*>();
+    return handleItem->data(Slot::HandleSet).value<CKorvexResizeHandles*>();
 }
 
 void CKorvexResizeHandles::forgetHandle(CKorvexResizeHandle* handle)
