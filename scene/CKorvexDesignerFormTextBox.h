@@ -13,6 +13,7 @@ public:
     explicit CKorvexDesignerFormTextBox(QGraphicsItem* parent = nullptr);
 
     int type() const override;
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     virtual void setCustomId(const QString& id);

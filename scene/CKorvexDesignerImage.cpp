@@ -31,6 +31,11 @@ CKorvexDesignerImage::CKorvexDesignerImage(QGraphicsItem* parent)
     setAspect(m_fallbackPicture.width(), m_fallbackPicture.height());
 }
 
+CKorvexItemKind CKorvexDesignerImage::kind() const
+{
+    return CKorvexItemKind::Image;
+}
+
 int CKorvexDesignerImage::type() const
 {
     return Type;

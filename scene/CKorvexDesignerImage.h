@@ -19,6 +19,7 @@ public:
     explicit CKorvexDesignerImage(QGraphicsItem* parent = nullptr);
 
     int type() const override;
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     void endResize() override;
     /// Reads with the version of the template being read (10234 when none).

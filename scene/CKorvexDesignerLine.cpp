@@ -62,6 +62,11 @@ bool CKorvexDesignerLine::contains(const QPointF& point) const
     return !isDeleted() && shape().contains(point);
 }
 
+CKorvexItemKind CKorvexDesignerLine::kind() const
+{
+    return CKorvexItemKind::Line;
+}
+
 void CKorvexDesignerLine::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     painter->save();

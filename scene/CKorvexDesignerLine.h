@@ -11,6 +11,7 @@ public:
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     bool contains(const QPointF& point) const override;
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     /// The top-left handle moves the start (the end stays put), the bottom-right one the end.

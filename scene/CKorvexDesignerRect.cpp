@@ -107,6 +107,11 @@ void CKorvexDesignerRect::paintSelectionTint(QPainter* painter) const
     painter->fillRect(QRectF(0, 0, m_width, m_height), QColor(0, 0, 255, 10));
 }
 
+CKorvexItemKind CKorvexDesignerRect::kind() const
+{
+    return CKorvexItemKind::Rect;
+}
+
 int CKorvexDesignerRect::type() const
 {
     return Type;

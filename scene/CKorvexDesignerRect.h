@@ -25,6 +25,7 @@ public:
     bool contains(const QPointF& point) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     int type() const override;
+    CKorvexItemKind kind() const override;
 
     virtual void setPen(const QPen& pen);
     virtual void setBrush(const QBrush& brush);

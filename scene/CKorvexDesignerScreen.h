@@ -19,6 +19,7 @@ public:
     ~CKorvexDesignerScreen() override;
 
     int type() const override;
+    CKorvexItemKind kind() const override;
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 

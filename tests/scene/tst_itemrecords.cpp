@@ -14,6 +14,7 @@
 #include "scene/CKorvexPropertyKeys.h"
 
 #include <QDir>
+#include <QGraphicsRectItem>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -38,6 +39,7 @@ private slots:
     void screenWithoutImageModeKeyIsInImageMode();
     void enumerationOutsideItsRowIsNotWritten();
     void builtRecordKeepsStoredKeys();
+    void itemOfNoRecordKindIsOnlyPlaced();
     void pathFoundNextToTemplate();
     void htmlFolderFoundNextToTemplate();
     void actionReadWithTemplateVersion();
@@ -282,6 +284,21 @@ void TestItemRecords::builtRecordKeepsStoredKeys()
     QCOMPARE(built.value(P::CustomId).toString(), QStringLiteral("new"));
     QCOMPARE(built.value(P::Type).toString(), QStringLiteral("form_text_box"));
     QCOMPARE(built.value(P::ZValue), QVariant(0));
+}
+
+void TestItemRecords::itemOfNoRecordKindIsOnlyPlaced()
+{
+    CKorvexDesignerText text;
+    QGraphicsRectItem foreign(0, 0, 20, 20);
+    for (QGraphicsItem* item : {static_cast<QGraphicsItem*>(&text), static_cast<QGraphicsItem*>(&foreign)}) {
+        item->setPos(7, 9);
+        const CKorvexDesignerProperty stored = typed(QStringLiteral("rect"));
+        QCOMPARE(CKorvexItemRecordApplier::apply(item, stored).keys(), stored.keys());
+        QCOMPARE(item->pos(), QPointF(7, 9));
+        QStringList keys = CKorvexItemRecordBuilder::build(item, stored).keys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{P::StartLocation, P::Type, P::ZValue}));
+    }
 }
 
 void TestItemRecords::pathFoundNextToTemplate()
