@@ -313,7 +313,7 @@ void TestDesignerScenePage::pageSizeChangeUndoesSizesAndPositions()
     scene().beginState();
     scene().screen()->setWidth(300);
     scene().screen()->setHeight(400);
-    scene().rescaleItems(0.5, 0.5);
+    scene().rescaleItems();
     auto* group = CKorvexUndoGroupCommand::Create(nullptr);
     CKorvexUndPageSizeChangedCommand::Create(&scene(), 600, 800, 300, 400, group);
     scene().endState(group);

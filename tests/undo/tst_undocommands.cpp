@@ -188,7 +188,7 @@ void TestUndoCommands::pageSizeChangeRedoUndoRedo()
     CKorvexDesignerScreen* screen = m_scene->screen();
     screen->setWidth(1000);
     screen->setHeight(1400);
-    m_scene->rescaleItems(2, 2);
+    m_scene->rescaleItems();
     QVERIFY(CKorvexUndPageSizeChangedCommand::Create(m_scene.get(), 500, 700, 1000, 1400, nullptr).IsOk());
     QCOMPARE(item->pos(), QPointF(200, 280));
 
