@@ -247,11 +247,6 @@ void CKorvexDesignerImage::setUrl(const QString& url)
     setToolTip(url);
 }
 
-bool CKorvexDesignerImage::hasFilePicture() const
-{
-    return m_hasFilePicture;
-}
-
 bool CKorvexDesignerImage::hasPicture() const
 {
     return m_hasFilePicture || !m_dictionaryPicture.isNull();
@@ -265,16 +260,6 @@ QImage CKorvexDesignerImage::filePicture() const
 QImage CKorvexDesignerImage::fallbackPicture() const
 {
     return m_fallbackPicture;
-}
-
-QImage CKorvexDesignerImage::dictionaryPicture() const
-{
-    return m_dictionaryPicture;
-}
-
-QImage CKorvexDesignerImage::fittedPicture() const
-{
-    return m_fittedPicture;
 }
 
 void CKorvexDesignerImage::reloadPictures()

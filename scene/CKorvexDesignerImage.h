@@ -47,14 +47,10 @@ public:
     /// Also the tool tip.
     void setUrl(const QString& url);
 
-    bool hasFilePicture() const;
     /// The file or the dictionary supplies a picture (the logo does not count).
     bool hasPicture() const;
     QImage filePicture() const;
     QImage fallbackPicture() const;
-    /// Null when the dictionary entry gives no picture.
-    QImage dictionaryPicture() const;
-    QImage fittedPicture() const;
     /// Loads the file and dictionary pictures again.
     void reloadPictures();
 

@@ -113,13 +113,6 @@ void CKorvexDesignerItem::placeHandles(int skip)
         m_handles->place(skip);
 }
 
-void CKorvexDesignerItem::removeHandles()
-{
-    if (m_handles)
-        m_handles->show(false);
-    m_handles.reset();
-}
-
 bool CKorvexDesignerItem::isSelected() const
 {
     return m_selected;
@@ -143,16 +136,6 @@ void CKorvexDesignerItem::setSelected(bool selected)
     }
 }
 
-bool CKorvexDesignerItem::isDragEnabled() const
-{
-    return m_dragEnabled != 0;
-}
-
-void CKorvexDesignerItem::setDragEnabled(bool enabled)
-{
-    m_dragEnabled = enabled ? 1 : 0;
-}
-
 QPointF CKorvexDesignerItem::lastDragPosition() const
 {
     return m_lastDragPosition;
@@ -165,7 +148,7 @@ void CKorvexDesignerItem::setLastDragPosition(const QPointF& position)
 
 bool CKorvexDesignerItem::isDraggable(const QGraphicsSceneMouseEvent* event) const
 {
-    return event && event->buttons() == Qt::LeftButton && m_dragEnabled && m_item;
+    return event && event->buttons() == Qt::LeftButton && m_item;
 }
 
 void CKorvexDesignerItem::mousePress(QGraphicsSceneMouseEvent* event)
@@ -196,16 +179,6 @@ void CKorvexDesignerItem::refresh()
     placeHandles();
     if (m_item)
         m_item->update();
-}
-
-CKorvexGeometrySnapshot CKorvexDesignerItem::geometrySnapshot() const
-{
-    return m_snapshot;
-}
-
-void CKorvexDesignerItem::setGeometrySnapshot(const CKorvexGeometrySnapshot& snapshot)
-{
-    m_snapshot = snapshot;
 }
 
 void CKorvexDesignerItem::takeGeometrySnapshot()

@@ -54,15 +54,11 @@ public:
 
     CKorvexResizeHandles* handles() const;
     void placeHandles(int skip = -1);
-    /// Hides the handles and deletes the handle set.
-    void removeHandles();
 
     bool isSelected() const;
     /// Selection flag, graphics selection, handles and the selection set together; deleted items stay out.
     void setSelected(bool selected);
 
-    bool isDragEnabled() const;
-    void setDragEnabled(bool enabled);
     QPointF lastDragPosition() const;
     void setLastDragPosition(const QPointF& position);
 
@@ -73,8 +69,6 @@ public:
     /// Moves the item by the difference between a snapped point and the last drag position.
     void dragTo(const QPointF& snappedPoint);
 
-    CKorvexGeometrySnapshot geometrySnapshot() const;
-    void setGeometrySnapshot(const CKorvexGeometrySnapshot& snapshot);
     /// Takes the snapshot with the page size of the item's scene.
     void takeGeometrySnapshot();
     void takeGeometrySnapshot(const QSizeF& pageSize);
@@ -90,7 +84,6 @@ private:
     void applyScaledGeometry(const CKorvexGeometrySnapshot& scaled);
 
     CKorvexGeometrySnapshot m_snapshot;
-    int m_dragEnabled = 1;
     QPointF m_lastDragPosition;
     bool m_selected = false;
     bool m_hasRecord = false;

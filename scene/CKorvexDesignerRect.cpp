@@ -10,8 +10,6 @@
 
 namespace {
 
-bool resizeInProgressFlag = false;
-
 using H = CKorvexResizeHandles;
 
 bool movesLeft(int handle) { return handle == H::TopLeft || handle == H::Left || handle == H::BottomLeft; }
@@ -200,11 +198,6 @@ double CKorvexDesignerRect::height() const
     return m_height;
 }
 
-QRectF CKorvexDesignerRect::rectFromPoints(const QPointF& p, const QPointF& q)
-{
-    return QRectF(qMin(p.x(), q.x()), qMin(p.y(), q.y()), std::abs(q.x() - p.x()), std::abs(q.y() - p.y()));
-}
-
 QRectF CKorvexDesignerRect::fitAspect(const QRectF& rect, int anchor) const
 {
     if (m_aspectWidth == 0.0)
@@ -232,11 +225,6 @@ void CKorvexDesignerRect::endResize()
     m_resizing = false;
 }
 
-bool CKorvexDesignerRect::isResizing() const
-{
-    return m_resizing;
-}
-
 void CKorvexDesignerRect::moveHandle(int handle, const QPointF& p)
 {
     if (!m_resizing || handle < 0 || handle >= H::Count)
@@ -248,10 +236,8 @@ void CKorvexDesignerRect::moveHandle(int handle, const QPointF& p)
     const int anchor = anchorForHandle(handle);
     if (m_aspectLocked && anchor >= 0)
         rect = fitAspect(rect, anchor);
-    resizeInProgressFlag = true;
     setPos(rect.topLeft());
     setSize(rect.width(), rect.height());
-    resizeInProgressFlag = false;
 }
 
 QRectF CKorvexDesignerRect::minimumSizeClamped(int handle, const QRectF& start, QPointF p, int step)
@@ -271,16 +257,6 @@ QRectF CKorvexDesignerRect::minimumSizeClamped(int handle, const QRectF& start, 
     return QRectF(left, top, right - left, bottom - top);
 }
 
-bool CKorvexDesignerRect::isResizeInProgress()
-{
-    return resizeInProgressFlag;
-}
-
-bool CKorvexDesignerRect::isAspectLocked() const
-{
-    return m_aspectLocked;
-}
-
 void CKorvexDesignerRect::setAspectLocked(bool locked)
 {
     m_aspectLocked = locked;
@@ -290,16 +266,6 @@ void CKorvexDesignerRect::setAspect(double w, double h)
 {
     m_aspectWidth = w;
     m_aspectHeight = h;
-}
-
-double CKorvexDesignerRect::aspectWidth() const
-{
-    return m_aspectWidth;
-}
-
-double CKorvexDesignerRect::aspectHeight() const
-{
-    return m_aspectHeight;
 }
 
 void CKorvexDesignerRect::repaint()

@@ -43,7 +43,6 @@ public:
     double width() const;
     double height() const;
 
-    static QRectF rectFromPoints(const QPointF& p, const QPointF& q);
     /// Keeps the width and sets the height from the aspect; anchor is an AspectAnchor.
     QRectF fitAspect(const QRectF& rect, int anchor) const;
 
@@ -51,17 +50,11 @@ public:
     virtual QRectF sceneRect() const;
     virtual void beginResize();
     virtual void endResize();
-    bool isResizing() const;
     /// Resizes by a CKorvexResizeHandles position to the snapped point p (scene coordinates).
     virtual void moveHandle(int handle, const QPointF& p);
-    /// True while any item applies a resize step.
-    static bool isResizeInProgress();
 
-    bool isAspectLocked() const;
     void setAspectLocked(bool locked);
     void setAspect(double w, double h);
-    double aspectWidth() const;
-    double aspectHeight() const;
 
     /// Repaints the item and asks its scene to repaint.
     void repaint();

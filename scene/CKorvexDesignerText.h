@@ -28,16 +28,12 @@ public:
 
     int textSource() const;
     void setTextSource(int source);
-    bool isFromDictionary() const;
-    void setFromDictionary(bool fromDictionary);
     QString dictionaryKey() const;
     void setDictionaryKey(const QString& key);
 
     /// The HTML given by the text editor or the record; shown at once when the text is typed in.
     QString storedHtml() const;
     void setStoredHtml(const QString& html);
-    /// The HTML last taken from the shown document.
-    QString documentHtml() const;
 
     /// Plain text of the shown document.
     QString text() const;
@@ -57,7 +53,6 @@ signals:
     void selectedChange(QGraphicsItem* item);
 
 protected:
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
@@ -67,5 +62,4 @@ private:
     int m_textSource = SourceTextEditor;
     QString m_dictionaryKey;
     QString m_storedHtml;
-    QString m_documentHtml;
 };

@@ -92,7 +92,7 @@ std::array<QPointF, CKorvexResizeHandles::Count> CKorvexResizeHandles::handlePoi
         points[BottomRight] = line->end();
         return points;
     }
-    const QPointF origin = m_target->scenePos() + m_offset;
+    const QPointF origin = m_target->scenePos();
     QSizeF size = m_target->sceneBoundingRect().size();
     if (const auto* rect = dynamic_cast<const CKorvexDesignerRect*>(m_target))
         size = QSizeF(rect->width(), rect->height());
@@ -135,28 +135,12 @@ int CKorvexResizeHandles::indexOf(const QGraphicsItem* item) const
     return -1;
 }
 
-int CKorvexResizeHandles::activeHandle() const
-{
-    return m_activeHandle;
-}
-
 void CKorvexResizeHandles::setActiveHandle(int index)
 {
-    m_activeHandle = (index >= 0 && index < Count) ? index : -1;
     for (CKorvexResizeHandle* handle : m_handles) {
         if (handle)
-            handle->setActive(handle->index() == m_activeHandle);
+            handle->setActive(handle->index() == index);
     }
-}
-
-QPointF CKorvexResizeHandles::offset() const
-{
-    return m_offset;
-}
-
-void CKorvexResizeHandles::setOffset(const QPointF& offset)
-{
-    m_offset = offset;
 }
 
 CKorvexResizeHandles* CKorvexResizeHandles::of(const QGraphicsItem* handleItem)

@@ -41,12 +41,8 @@ public:
 
     CKorvexResizeHandle* handle(int index) const;
     int indexOf(const QGraphicsItem* item) const;
-    int activeHandle() const;
     /// Colours the dragged handle; -1 gives every handle its normal colours.
     void setActiveHandle(int index);
-
-    QPointF offset() const;
-    void setOffset(const QPointF& offset);
 
     /// The set of a handle item, or none.
     static CKorvexResizeHandles* of(const QGraphicsItem* handleItem);
@@ -55,10 +51,8 @@ public:
 private:
     std::array<QPointF, Count> handlePoints(bool* lineTarget) const;
 
-    QPointF m_offset;
     QGraphicsItem* m_target = nullptr;
     std::array<CKorvexResizeHandle*, Count> m_handles{};
-    int m_activeHandle = -1;
 };
 
 Q_DECLARE_METATYPE(CKorvexResizeHandles*)

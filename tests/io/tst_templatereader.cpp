@@ -191,7 +191,7 @@ void TestTemplateReader::bareTextFindsImages()
     for (QGraphicsItem* item : items)
         paths.append(dynamic_cast<CKorvexDesignerImage*>(item)->path());
     QCOMPARE(paths, (QStringList{absolute, nextTo, nextTo, QStringLiteral("gone.png")}));
-    QVERIFY(dynamic_cast<CKorvexDesignerImage*>(items.at(1))->hasFilePicture());
+    QVERIFY(dynamic_cast<CKorvexDesignerImage*>(items.at(1))->hasPicture());
 }
 
 void TestTemplateReader::strayLinesInPasteAndInFile()

@@ -92,7 +92,7 @@ void TestDesignerLabel::sameHtmlChangesNothing()
 void TestDesignerLabel::storedHtmlNotShownForDictionaryText()
 {
     CKorvexDesignerLabel label;
-    label.setFromDictionary(true);
+    label.setTextSource(CKorvexDesignerText::SourceDictionary);
     label.setStoredHtml(QStringLiteral("<i>kept</i>"));
     QCOMPARE(label.storedHtml(), QStringLiteral("<i>kept</i>"));
     QCOMPARE(label.text(), QStringLiteral("label !"));
@@ -103,7 +103,7 @@ void TestDesignerLabel::refreshTakesDictionaryTextInStoredFormat()
     CKorvexDictionary::SetDictionaryValue(QStringLiteral("Name"), QStringLiteral("Alice Example"));
     CKorvexDesignerLabel label;
     label.setStoredHtml(storedFormatHtml);
-    label.setFromDictionary(true);
+    label.setTextSource(CKorvexDesignerText::SourceDictionary);
     label.setDictionaryKey(QStringLiteral("NAME"));
     label.refreshFromDictionary();
     QCOMPARE(label.text(), QStringLiteral("Alice Example"));
@@ -124,12 +124,12 @@ void TestDesignerLabel::refreshWithoutKeyShowsStoredHtml()
 {
     CKorvexDesignerLabel label;
     label.setStoredHtml(storedFormatHtml);
-    label.setFromDictionary(true);
+    label.setTextSource(CKorvexDesignerText::SourceDictionary);
     label.setDictionaryKey(QStringLiteral("Nobody"));
     label.setPlainText(QStringLiteral("something else"));
     label.refreshFromDictionary();
     QCOMPARE(label.text(), QStringLiteral("Default name"));
-    label.setFromDictionary(false);
+    label.setTextSource(CKorvexDesignerText::SourceTextEditor);
     CKorvexDictionary::SetDictionaryValue(QStringLiteral("Nobody"), QStringLiteral("Bob"));
     label.refreshFromDictionary();
     QCOMPARE(label.text(), QStringLiteral("Default name"));

@@ -356,11 +356,11 @@ void TestDesignerScene::handleDragResizesOnTheGrid()
     QCOMPARE(handles->handle(7)->sceneBoundingRect().center(), QPointF(200, 150));
 
     m_bench->press(QPointF(200, 150));
-    QCOMPARE(handles->activeHandle(), 7);
+    QCOMPARE(handles->handle(7)->brush().color(), QColor(255, 50, 50, 255));
     QCOMPARE(m_bench->panel.shown.last(), item);
     m_bench->move(QPointF(251, 182));
     m_bench->release(QPointF(251, 182));
-    QCOMPARE(handles->activeHandle(), -1);
+    QCOMPARE(handles->handle(7)->brush().color(), QColor(200, 0, 0, 200));
     QCOMPARE(item->pos(), QPointF(100, 100));
     QCOMPARE(rect->width(), 150.0);
     QCOMPARE(rect->height(), 80.0);

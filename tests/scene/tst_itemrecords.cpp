@@ -12,6 +12,7 @@
 #include "scene/CKorvexItemRecordApplier.h"
 #include "scene/CKorvexItemRecordBuilder.h"
 #include "scene/CKorvexPropertyKeys.h"
+#include "scene/CKorvexResizeHandles.h"
 
 #include <QDir>
 #include <QGraphicsRectItem>
@@ -318,7 +319,7 @@ void TestItemRecords::pathFoundNextToTemplate()
     record.setValue(P::Path, QStringLiteral("pic.png"));
     const CKorvexDesignerProperty applied = CKorvexItemRecordApplier::apply(&image, record, dir.path());
     QCOMPARE(image.path(), local);
-    QVERIFY(image.hasFilePicture());
+    QVERIFY(image.hasPicture());
     QCOMPARE(applied.value(P::Path).toString(), local);
 }
 
@@ -368,7 +369,7 @@ void TestItemRecords::labelRecordUsesStoredHtml()
     QCOMPARE(record.value(P::FontListText).toStringList(), QStringList{QStringLiteral("Arial Unicode MS")});
     QCOMPARE(record.value(P::FillColor).toStringList(), (QStringList{"255", "255", "255", "0"}));
     label.setStoredHtml(QStringLiteral("<b>Typed</b>"));
-    label.setFromDictionary(true);
+    label.setTextSource(CKorvexDesignerText::SourceDictionary);
     record = CKorvexItemRecordBuilder::build(&label, typed(QStringLiteral("text")));
     QCOMPARE(record.value(P::Html).toString(), QStringLiteral("<b>Typed</b>"));
     QCOMPARE(record.value(P::TextSourceType).toString(), QStringLiteral("dictionary"));
@@ -405,7 +406,12 @@ void TestItemRecords::factoryKinds()
 void TestItemRecords::factoryToolDefaults()
 {
     std::unique_ptr<QGraphicsItem> image(CKorvexItemFactory::createForTool(QStringLiteral("image")));
-    QVERIFY(static_cast<CKorvexDesignerImage*>(image.get())->isAspectLocked());
+    // A tool image keeps its aspect on a corner drag.
+    auto* tool = static_cast<CKorvexDesignerImage*>(image.get());
+    tool->setRect(0, 0, 200, 100);
+    tool->beginResize();
+    tool->moveHandle(CKorvexResizeHandles::BottomRight, QPointF(100, 300));
+    QCOMPARE(tool->sceneRect(), QRectF(0, 0, 100, 50));
     std::unique_ptr<QGraphicsItem> text(CKorvexItemFactory::createForTool(QStringLiteral("text")));
     QCOMPARE(static_cast<CKorvexDesignerLabel*>(text.get())->text(), QStringLiteral("Sample Text"));
     std::unique_ptr<QGraphicsItem> link(CKorvexItemFactory::createForRecord(QStringLiteral("link")));

@@ -217,13 +217,13 @@ void TestPictureFiles::imageItemsShareOnePicture()
     CKorvexDesignerImage second;
     first.setPath(path);
     second.setPath(path);
-    QVERIFY(first.hasFilePicture());
+    QVERIFY(first.hasPicture());
     QCOMPARE(second.filePicture().cacheKey(), first.filePicture().cacheKey());
     QCOMPARE(second.fallbackPicture().cacheKey(), first.fallbackPicture().cacheKey());
 
     const QString huge = writeBytes(QStringLiteral("huge.png"), pngHeaderOnly(30000, 30000));
     first.setPath(huge);
-    QVERIFY(!first.hasFilePicture());
+    QVERIFY(!first.hasPicture());
     QCOMPARE(first.path(), huge);
 }
 
