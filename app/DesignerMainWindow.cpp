@@ -268,7 +268,7 @@ void DesignerMainWindow::onPageSize()
         setDirty();
     screen->setWidth(setup.width);
     screen->setHeight(setup.height);
-    m_scene->rescaleItems(setup.width / oldWidth, setup.height / oldHeight);
+    m_scene->rescaleItems();
     zoomToFit();
     auto* group = Korvex::CKorvexUndoGroupCommand::Create(m_scene->undoManager());
     CKorvexUndPageSizeChangedCommand::Create(m_scene, oldWidth, oldHeight, setup.width, setup.height, group);

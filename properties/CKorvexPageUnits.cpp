@@ -1,7 +1,5 @@
 #include "properties/CKorvexPageUnits.h"
 
-#include <QDebug>
-
 namespace {
 
 // Inches per unit going to pixels; the way back uses 2.54 and 25.4, so a round trip may drift.
@@ -24,15 +22,10 @@ int clampToPixels(double value)
 int CKorvexPageUnits::toPixels(double value, int unit, int dpi)
 {
     double inches = value;
-    if (unit == Centimetres) {
-        qDebug() << "cm = " << value;
+    if (unit == Centimetres)
         inches = value * inchesPerCentimetre;
-    } else if (unit == Millimetres) {
-        qDebug() << "mm = " << value;
+    else if (unit == Millimetres)
         inches = value * inchesPerMillimetre;
-    }
-    qDebug() << "in inches = " << inches;
-    qDebug() << "dpi = " << dpi;
     return clampToPixels(dpi * inches + 0.5);
 }
 

@@ -24,6 +24,11 @@ CKorvexDesigner3DArea::CKorvexDesigner3DArea(QGraphicsItem* parent)
 {
 }
 
+CKorvexItemKind CKorvexDesigner3DArea::kind() const
+{
+    return CKorvexItemKind::Area3D;
+}
+
 void CKorvexDesigner3DArea::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     painter->save();

@@ -10,6 +10,7 @@ public:
 
     explicit CKorvexDesigner3DArea(QGraphicsItem* parent = nullptr);
 
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     int mode() const;

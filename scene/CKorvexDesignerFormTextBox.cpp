@@ -10,6 +10,11 @@ CKorvexDesignerFormTextBox::CKorvexDesignerFormTextBox(QGraphicsItem* parent)
     setBrush(QColor(225, 225, 225));
 }
 
+CKorvexItemKind CKorvexDesignerFormTextBox::kind() const
+{
+    return CKorvexItemKind::FormTextBox;
+}
+
 int CKorvexDesignerFormTextBox::type() const
 {
     return Type;

@@ -8,11 +8,12 @@
 class CKorvexDesignerFormTextBox : public CKorvexDesignerRect
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 5 };
+    enum { Type = CKorvexItemTypeIds::FormTextBox };
 
     explicit CKorvexDesignerFormTextBox(QGraphicsItem* parent = nullptr);
 
     int type() const override;
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     virtual void setCustomId(const QString& id);

@@ -31,6 +31,11 @@ CKorvexDesignerImage::CKorvexDesignerImage(QGraphicsItem* parent)
     setAspect(m_fallbackPicture.width(), m_fallbackPicture.height());
 }
 
+CKorvexItemKind CKorvexDesignerImage::kind() const
+{
+    return CKorvexItemKind::Image;
+}
+
 int CKorvexDesignerImage::type() const
 {
     return Type;
@@ -244,11 +249,6 @@ void CKorvexDesignerImage::setUrl(const QString& url)
     setToolTip(url);
 }
 
-bool CKorvexDesignerImage::hasFilePicture() const
-{
-    return m_hasFilePicture;
-}
-
 bool CKorvexDesignerImage::hasPicture() const
 {
     return m_hasFilePicture || !m_dictionaryPicture.isNull();
@@ -262,16 +262,6 @@ QImage CKorvexDesignerImage::filePicture() const
 QImage CKorvexDesignerImage::fallbackPicture() const
 {
     return m_fallbackPicture;
-}
-
-QImage CKorvexDesignerImage::dictionaryPicture() const
-{
-    return m_dictionaryPicture;
-}
-
-QImage CKorvexDesignerImage::fittedPicture() const
-{
-    return m_fittedPicture;
 }
 
 void CKorvexDesignerImage::reloadPictures()

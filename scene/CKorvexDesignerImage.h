@@ -10,7 +10,7 @@
 class CKorvexDesignerImage : public CKorvexDesignerRect, public CKorvexActionEnabled
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 3 };
+    enum { Type = CKorvexItemTypeIds::Image };
     enum ImageSource { SourceFile = 0, SourceDictionary = 1, SourceSceneState = 2 };
     enum SceneStateChoice { ByName = 0, ByIndex = 1 };
 
@@ -19,6 +19,7 @@ public:
     explicit CKorvexDesignerImage(QGraphicsItem* parent = nullptr);
 
     int type() const override;
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     void endResize() override;
     /// Reads with the version of the template being read (10234 when none).
@@ -46,14 +47,10 @@ public:
     /// Also the tool tip.
     void setUrl(const QString& url);
 
-    bool hasFilePicture() const;
     /// The file or the dictionary supplies a picture (the logo does not count).
     bool hasPicture() const;
     QImage filePicture() const;
     QImage fallbackPicture() const;
-    /// Null when the dictionary entry gives no picture.
-    QImage dictionaryPicture() const;
-    QImage fittedPicture() const;
     /// Loads the file and dictionary pictures again.
     void reloadPictures();
 

@@ -7,6 +7,7 @@
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexGridSnap.h"
 #include "io/CKorvexPropertyKeys.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandles.h"
 
 #include <QGraphicsScene>
@@ -47,7 +48,7 @@ CKorvexDesignerItem::~CKorvexDesignerItem()
             m_context->setPressItem(nullptr);
     }
     if (m_item)
-        m_item->setData(DataSlot, QVariant());
+        m_item->setData(CKorvexItemDataSlots::Companion, QVariant());
 }
 
 void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
@@ -59,7 +60,7 @@ void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
     item->setFlag(QGraphicsItem::ItemIsSelectable, true);
     if (m_handles)
         m_handles->attach(item);
-    item->setData(DataSlot, QVariant::fromValue(static_cast<QObject*>(this)));
+    item->setData(CKorvexItemDataSlots::Companion, QVariant::fromValue(static_cast<QObject*>(this)));
 }
 
 QGraphicsItem* CKorvexDesignerItem::item() const
@@ -71,7 +72,7 @@ CKorvexDesignerItem* CKorvexDesignerItem::companionOf(const QGraphicsItem* item)
 {
     if (!item)
         return nullptr;
-    return qobject_cast<CKorvexDesignerItem*>(item->data(DataSlot).value<QObject*>());
+    return qobject_cast<CKorvexDesignerItem*>(item->data(CKorvexItemDataSlots::Companion).value<QObject*>());
 }
 
 void CKorvexDesignerItem::destroyCompanionOf(QGraphicsItem* item)
@@ -115,13 +116,6 @@ void CKorvexDesignerItem::placeHandles(int skip)
         m_handles->place(skip);
 }
 
-void CKorvexDesignerItem::removeHandles()
-{
-    if (m_handles)
-        m_handles->show(false);
-    m_handles.reset();
-}
-
 bool CKorvexDesignerItem::isSelected() const
 {
     return m_selected;
@@ -145,16 +139,6 @@ void CKorvexDesignerItem::setSelected(bool selected)
     }
 }
 
-bool CKorvexDesignerItem::isDragEnabled() const
-{
-    return m_dragEnabled != 0;
-}
-
-void CKorvexDesignerItem::setDragEnabled(bool enabled)
-{
-    m_dragEnabled = enabled ? 1 : 0;
-}
-
 QPointF CKorvexDesignerItem::lastDragPosition() const
 {
     return m_lastDragPosition;
@@ -167,7 +151,7 @@ void CKorvexDesignerItem::setLastDragPosition(const QPointF& position)
 
 bool CKorvexDesignerItem::isDraggable(const QGraphicsSceneMouseEvent* event) const
 {
-    return event && event->buttons() == Qt::LeftButton && m_dragEnabled && m_item;
+    return event && event->buttons() == Qt::LeftButton && m_item;
 }
 
 QPointF CKorvexDesignerItem::snapped(const QPointF& point) const
@@ -203,16 +187,6 @@ void CKorvexDesignerItem::refresh()
     placeHandles();
     if (m_item)
         m_item->update();
-}
-
-CKorvexGeometrySnapshot CKorvexDesignerItem::geometrySnapshot() const
-{
-    return m_snapshot;
-}
-
-void CKorvexDesignerItem::setGeometrySnapshot(const CKorvexGeometrySnapshot& snapshot)
-{
-    m_snapshot = snapshot;
 }
 
 void CKorvexDesignerItem::takeGeometrySnapshot()

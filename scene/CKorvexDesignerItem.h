@@ -27,21 +27,20 @@ struct CKorvexGeometrySnapshot
     double penWidth = 0.0;
 };
 
-/// The companion of a page item (its data slot 3): property record, grid-snapped dragging, handles.
+/// The companion of a page item, kept in its CKorvexItemDataSlots::Companion data slot: property record,
+/// grid-snapped dragging, handles.
 /// An item destroys its companion with itself.
 class CKorvexDesignerItem : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int DataSlot = 3;
-
     /// Makes the handle set and adds its handles to scene when given; joins the companions of a
     /// design scene.
     explicit CKorvexDesignerItem(QGraphicsScene* scene = nullptr);
     ~CKorvexDesignerItem() override;
 
-    /// Moves item to the snapped position, makes it selectable, attaches the handles, stores this in slot 3.
+    /// Moves item to the snapped position, makes it selectable, attaches the handles, stores this in its data slot.
     void attach(QGraphicsItem* item, const QPointF& position);
     QGraphicsItem* item() const;
     static CKorvexDesignerItem* companionOf(const QGraphicsItem* item);
@@ -57,15 +56,11 @@ public:
 
     CKorvexResizeHandles* handles() const;
     void placeHandles(int skip = -1);
-    /// Hides the handles and deletes the handle set.
-    void removeHandles();
 
     bool isSelected() const;
     /// Selection flag, graphics selection, handles and the selection set together; deleted items stay out.
     void setSelected(bool selected);
 
-    bool isDragEnabled() const;
-    void setDragEnabled(bool enabled);
     QPointF lastDragPosition() const;
     void setLastDragPosition(const QPointF& position);
 
@@ -76,8 +71,6 @@ public:
     /// Moves the item by the difference between a snapped point and the last drag position.
     void dragTo(const QPointF& snappedPoint);
 
-    CKorvexGeometrySnapshot geometrySnapshot() const;
-    void setGeometrySnapshot(const CKorvexGeometrySnapshot& snapshot);
     /// Takes the snapshot with the page size of the item's scene.
     void takeGeometrySnapshot();
     void takeGeometrySnapshot(const QSizeF& pageSize);
@@ -94,7 +87,6 @@ private:
     void applyScaledGeometry(const CKorvexGeometrySnapshot& scaled);
 
     CKorvexGeometrySnapshot m_snapshot;
-    int m_dragEnabled = 1;
     QPointF m_lastDragPosition;
     bool m_selected = false;
     bool m_hasRecord = false;

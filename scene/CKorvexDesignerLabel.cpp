@@ -27,6 +27,11 @@ QString CKorvexDesignerLabel::defaultFontFamily()
     return QStringLiteral("Arial Unicode MS");
 }
 
+CKorvexItemKind CKorvexDesignerLabel::kind() const
+{
+    return CKorvexItemKind::Label;
+}
+
 void CKorvexDesignerLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
     painter->fillRect(QRectF(QPointF(0, 0), document()->size()), m_background);

@@ -17,6 +17,7 @@ public:
     void applyNewItemDefaults();
     static QString defaultFontFamily();
 
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     QBrush background() const;

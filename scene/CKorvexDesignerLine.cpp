@@ -1,5 +1,7 @@
 #include "scene/CKorvexDesignerLine.h"
 
+#include "scene/CKorvexResizeHandles.h"
+
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <cmath>
@@ -60,6 +62,11 @@ bool CKorvexDesignerLine::contains(const QPointF& point) const
     return !isDeleted() && shape().contains(point);
 }
 
+CKorvexItemKind CKorvexDesignerLine::kind() const
+{
+    return CKorvexItemKind::Line;
+}
+
 void CKorvexDesignerLine::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     painter->save();
@@ -81,11 +88,11 @@ void CKorvexDesignerLine::paint(QPainter* painter, const QStyleOptionGraphicsIte
 
 void CKorvexDesignerLine::moveHandle(int handle, const QPointF& p)
 {
-    if (handle == 0) {
+    if (handle == CKorvexResizeHandles::TopLeft) {
         const QPointF fixedEnd = end();
         setPos(p);
         setEnd(fixedEnd);
-    } else if (handle == 7) {
+    } else if (handle == CKorvexResizeHandles::BottomRight) {
         setEnd(p);
     }
 }

@@ -11,9 +11,10 @@ public:
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     bool contains(const QPointF& point) const override;
+    CKorvexItemKind kind() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-    /// Handle 0 moves the start (the end stays put), handle 7 the end.
+    /// The top-left handle moves the start (the end stays put), the bottom-right one the end.
     void moveHandle(int handle, const QPointF& p) override;
 
     /// The end point in scene coordinates.

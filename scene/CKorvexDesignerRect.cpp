@@ -3,30 +3,28 @@
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexGridSnap.h"
+#include "scene/CKorvexResizeHandles.h"
 
 #include <QPainter>
 #include <cmath>
 
 namespace {
 
-bool resizeInProgressFlag = false;
+using H = CKorvexResizeHandles;
 
-constexpr double minimumHitSize = 10.0;
-constexpr double handleSquareSide = 10.0;
-
-bool movesLeft(int handle) { return handle == 0 || handle == 3 || handle == 5; }
-bool movesTop(int handle) { return handle == 0 || handle == 1 || handle == 2; }
-bool movesRight(int handle) { return handle == 2 || handle == 4 || handle == 7; }
-bool movesBottom(int handle) { return handle == 5 || handle == 6 || handle == 7; }
+bool movesLeft(int handle) { return handle == H::TopLeft || handle == H::Left || handle == H::BottomLeft; }
+bool movesTop(int handle) { return handle == H::TopLeft || handle == H::Top || handle == H::TopRight; }
+bool movesRight(int handle) { return handle == H::TopRight || handle == H::Right || handle == H::BottomRight; }
+bool movesBottom(int handle) { return handle == H::BottomLeft || handle == H::Bottom || handle == H::BottomRight; }
 
 /// The corner that stays fixed while a corner handle is dragged, as a fitAspect anchor; -1 for edges.
 int anchorForHandle(int handle)
 {
     switch (handle) {
-    case 0: return 3;
-    case 2: return 2;
-    case 5: return 1;
-    case 7: return 0;
+    case H::TopLeft: return CKorvexDesignerRect::BottomRightAnchor;
+    case H::TopRight: return CKorvexDesignerRect::BottomLeftAnchor;
+    case H::BottomLeft: return CKorvexDesignerRect::TopRightAnchor;
+    case H::BottomRight: return CKorvexDesignerRect::TopLeftAnchor;
     default: return -1;
     }
 }
@@ -47,21 +45,14 @@ CKorvexDesignerRect::~CKorvexDesignerRect()
 
 QRectF CKorvexDesignerRect::boundingRect() const
 {
-    if (isHandle()) {
-        const double f = zoomFactor();
-        return QRectF(0, 0, qMax(m_width, minimumHitSize) * f, qMax(m_height, minimumHitSize) * f);
-    }
     // Covers the widened shape too, so that thin areas can still be picked.
-    return QRectF(0, 0, qMax(m_width, minimumHitSize), qMax(m_height, minimumHitSize));
+    return QRectF(0, 0, qMax(m_width, MinimumHitSize), qMax(m_height, MinimumHitSize));
 }
 
 QPainterPath CKorvexDesignerRect::shape() const
 {
     QPainterPath path;
-    if (isHandle())
-        path.addRect(boundingRect());
-    else
-        path.addRect(QRectF(0, 0, qMax(m_width, minimumHitSize), qMax(m_height, minimumHitSize)));
+    path.addRect(QRectF(0, 0, qMax(m_width, MinimumHitSize), qMax(m_height, MinimumHitSize)));
     return path;
 }
 
@@ -69,13 +60,6 @@ bool CKorvexDesignerRect::contains(const QPointF& point) const
 {
     if (isDeleted())
         return false;
-    if (isHandle()) {
-        const QRectF area = boundingRect();
-        const double side = handleSquareSide * zoomFactor();
-        QRectF square(0, 0, side, side);
-        square.moveCenter(area.center());
-        return square.contains(point);
-    }
     return QRectF(0, 0, m_width, m_height).contains(point);
 }
 
@@ -83,11 +67,6 @@ void CKorvexDesignerRect::paint(QPainter* painter, const QStyleOptionGraphicsIte
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
-    if (isHandle()) {
-        paintHandle(painter);
-        painter->restore();
-        return;
-    }
     const QPen pen = clampedPen();
     const double h = pen.widthF() * 0.5;
     if (m_gradientMode) {
@@ -120,19 +99,14 @@ QPen CKorvexDesignerRect::clampedPen() const
     return pen;
 }
 
-void CKorvexDesignerRect::paintHandle(QPainter* painter) const
-{
-    const double side = handleSquareSide * zoomFactor();
-    QRectF square(0, 0, side, side);
-    square.moveCenter(boundingRect().center());
-    painter->setPen(m_pen);
-    painter->setBrush(m_brush);
-    painter->drawRect(square);
-}
-
 void CKorvexDesignerRect::paintSelectionTint(QPainter* painter) const
 {
     painter->fillRect(QRectF(0, 0, m_width, m_height), QColor(0, 0, 255, 10));
+}
+
+CKorvexItemKind CKorvexDesignerRect::kind() const
+{
+    return CKorvexItemKind::Rect;
 }
 
 int CKorvexDesignerRect::type() const
@@ -223,25 +197,19 @@ double CKorvexDesignerRect::height() const
     return m_height;
 }
 
-QRectF CKorvexDesignerRect::rectFromPoints(const QPointF& p, const QPointF& q)
-{
-    return QRectF(qMin(p.x(), q.x()), qMin(p.y(), q.y()), std::abs(q.x() - p.x()), std::abs(q.y() - p.y()));
-}
-
 QRectF CKorvexDesignerRect::fitAspect(const QRectF& rect, int anchor) const
 {
     if (m_aspectWidth == 0.0)
         return rect;
     const double h = rect.width() * m_aspectHeight / m_aspectWidth;
-    if (anchor == 2 || anchor == 3)
+    if (anchor == BottomLeftAnchor || anchor == BottomRightAnchor)
         return QRectF(rect.left(), rect.bottom() - h, rect.width(), h);
     return QRectF(rect.left(), rect.top(), rect.width(), h);
 }
 
 QRectF CKorvexDesignerRect::sceneRect() const
 {
-    const double f = isHandle() ? zoomFactor() : 1.0;
-    return QRectF(scenePos(), QSizeF(m_width * f, m_height * f));
+    return QRectF(scenePos(), QSizeF(m_width, m_height));
 }
 
 void CKorvexDesignerRect::beginResize()
@@ -256,25 +224,19 @@ void CKorvexDesignerRect::endResize()
     m_resizing = false;
 }
 
-bool CKorvexDesignerRect::isResizing() const
-{
-    return m_resizing;
-}
-
 void CKorvexDesignerRect::moveHandle(int handle, const QPointF& p)
 {
-    if (!m_resizing || handle < 0 || handle > 7)
+    if (!m_resizing || handle < 0 || handle >= H::Count)
         return;
-    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, handle == 0 ? 0 : snapStep());
+    const int step = handle == H::TopLeft ? 0 : snapStep();
+    QRectF rect = minimumSizeClamped(handle, m_resizeStart, p, step);
     if (!(rect.width() > 0 && rect.height() > 0))
         return;
     const int anchor = anchorForHandle(handle);
     if (m_aspectLocked && anchor >= 0)
         rect = fitAspect(rect, anchor);
-    resizeInProgressFlag = true;
     setPos(rect.topLeft());
     setSize(rect.width(), rect.height());
-    resizeInProgressFlag = false;
 }
 
 QRectF CKorvexDesignerRect::minimumSizeClamped(int handle, const QRectF& start, QPointF p, int step)
@@ -294,16 +256,6 @@ QRectF CKorvexDesignerRect::minimumSizeClamped(int handle, const QRectF& start, 
     return QRectF(left, top, right - left, bottom - top);
 }
 
-bool CKorvexDesignerRect::isResizeInProgress()
-{
-    return resizeInProgressFlag;
-}
-
-bool CKorvexDesignerRect::isAspectLocked() const
-{
-    return m_aspectLocked;
-}
-
 void CKorvexDesignerRect::setAspectLocked(bool locked)
 {
     m_aspectLocked = locked;
@@ -313,27 +265,6 @@ void CKorvexDesignerRect::setAspect(double w, double h)
 {
     m_aspectWidth = w;
     m_aspectHeight = h;
-}
-
-double CKorvexDesignerRect::aspectWidth() const
-{
-    return m_aspectWidth;
-}
-
-double CKorvexDesignerRect::aspectHeight() const
-{
-    return m_aspectHeight;
-}
-
-bool CKorvexDesignerRect::isHandle() const
-{
-    return m_isHandle;
-}
-
-void CKorvexDesignerRect::markAsHandle()
-{
-    setData(0, HandleMarker);
-    m_isHandle = true;
 }
 
 void CKorvexDesignerRect::repaint()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexItemTypeIds.h"
 
 #include <QBrush>
 #include <QFont>
@@ -12,9 +13,9 @@
 class CKorvexDesignerRect : public QGraphicsItem, public CKorvexDeletableItem
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 1 };
-    /// Data slot 0 holds this value on resize handles.
-    static constexpr int HandleMarker = 8;
+    enum { Type = CKorvexItemTypeIds::Rect };
+    /// The corner fitAspect keeps fixed; a bottom anchor keeps the bottom edge.
+    enum AspectAnchor { TopLeftAnchor = 0, TopRightAnchor = 1, BottomLeftAnchor = 2, BottomRightAnchor = 3 };
 
     explicit CKorvexDesignerRect(QGraphicsItem* parent = nullptr);
     ~CKorvexDesignerRect() override;
@@ -24,6 +25,7 @@ public:
     bool contains(const QPointF& point) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     int type() const override;
+    CKorvexItemKind kind() const override;
 
     virtual void setPen(const QPen& pen);
     virtual void setBrush(const QBrush& brush);
@@ -41,36 +43,28 @@ public:
     double width() const;
     double height() const;
 
-    static QRectF rectFromPoints(const QPointF& p, const QPointF& q);
-    /// Keeps the width and sets the height from the aspect; anchor names the fixed corner:
-    /// 0 top-left, 1 top-right (top edge stays), 2 bottom-left, 3 bottom-right (bottom edge stays).
+    /// Keeps the width and sets the height from the aspect; anchor is an AspectAnchor.
     QRectF fitAspect(const QRectF& rect, int anchor) const;
 
-    /// Scene position and size; a handle's size is scaled by the zoom compensation.
-    QRectF sceneRect() const;
+    /// Scene position and size.
+    virtual QRectF sceneRect() const;
     virtual void beginResize();
     virtual void endResize();
-    bool isResizing() const;
-    /// Resizes by handle 0..7 to the snapped point p (scene coordinates).
+    /// Resizes by a CKorvexResizeHandles position to the snapped point p (scene coordinates).
     virtual void moveHandle(int handle, const QPointF& p);
-    /// True while any item applies a resize step.
-    static bool isResizeInProgress();
 
-    bool isAspectLocked() const;
     void setAspectLocked(bool locked);
     void setAspect(double w, double h);
-    double aspectWidth() const;
-    double aspectHeight() const;
 
-    bool isHandle() const;
     /// Repaints the item and asks its scene to repaint.
     void repaint();
     /// Tells the framework that the geometry changed.
     void refreshGeometry();
 
 protected:
-    /// Marks this rectangle as a selection handle (data slot 0), for good.
-    void markAsHandle();
+    /// Thin areas are still picked over at least this many units.
+    static constexpr double MinimumHitSize = 10.0;
+
     /// Sets both sides at once, telling the framework first.
     void setSize(double w, double h);
     /// Called after the size changed.
@@ -89,7 +83,6 @@ protected:
     int snapStep() const;
 
 private:
-    void paintHandle(QPainter* painter) const;
     QPen clampedPen() const;
     static QRectF minimumSizeClamped(int handle, const QRectF& start, QPointF p, int step);
 
@@ -98,8 +91,6 @@ private:
     double m_aspectHeight = 1.0;
     double m_width = 100.0;
     double m_height = 100.0;
-    // Asked on every bounding-rectangle query; the data slot is a slow lookup.
-    bool m_isHandle = false;
     QPen m_pen{QColor(0, 0, 0), 1};
     QBrush m_brush{QColor(255, 255, 255), Qt::SolidPattern};
     bool m_resizing = false;

@@ -272,7 +272,7 @@ void CKorvexDesignerScene::forgetItemSelection(QGraphicsItem* item)
     update();
 }
 
-void CKorvexDesignerScene::rescaleItems(double, double)
+void CKorvexDesignerScene::rescaleItems()
 {
     // Each item scales from its own snapshot, so repeated page changes do not add up errors.
     const auto all = pageItems();

@@ -90,7 +90,6 @@ public:
     QGraphicsItem* currentItem() const { return m_currentItem; }
     void setCurrentItem(QGraphicsItem* item) { m_currentItem = item; }
     QGraphicsRectItem* rubberBand() const { return m_rubberBand; }
-    bool isInState() const { return m_inState; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }
     bool isDraggingSelection() const { return m_draggingSelection; }
@@ -103,7 +102,7 @@ public:
     /// Drops a hidden or shown-again item from the selection state and repaints.
     void forgetItemSelection(QGraphicsItem* item);
     /// Rescales every item from its geometry snapshot to the page's size now.
-    void rescaleItems(double fx, double fy);
+    void rescaleItems();
 
     /// The records of the items a save writes, bottom-most first.
     QList<CKorvexDesignerProperty> writtenRecords();
@@ -137,7 +136,6 @@ public slots:
     void ClearSelection();
 
 signals:
-    void onSelectItem(CKorvexDesignerScene* scene);
     /// Asks the window that owns the scene to switch back to the pointer tool.
     void pointerToolRequested();
 

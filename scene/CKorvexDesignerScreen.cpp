@@ -30,6 +30,11 @@ CKorvexDesignerScreen::CKorvexDesignerScreen(QGraphicsItem* parent)
 
 CKorvexDesignerScreen::~CKorvexDesignerScreen() = default;
 
+CKorvexItemKind CKorvexDesignerScreen::kind() const
+{
+    return CKorvexItemKind::Screen;
+}
+
 int CKorvexDesignerScreen::type() const
 {
     return Type;

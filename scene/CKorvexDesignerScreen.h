@@ -11,7 +11,7 @@ class CKorvexDesignerImage;
 class CKorvexDesignerScreen : public CKorvexDesignerRect
 {
 public:
-    enum { Type = QGraphicsItem::UserType + 4 };
+    enum { Type = CKorvexItemTypeIds::Screen };
     static constexpr double NewPageWidth = 500.0;
     static constexpr double NewPageHeight = 700.0;
 
@@ -19,6 +19,7 @@ public:
     ~CKorvexDesignerScreen() override;
 
     int type() const override;
+    CKorvexItemKind kind() const override;
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 

@@ -48,16 +48,6 @@ void CKorvexDesignerText::setTextSource(int source)
     m_textSource = source;
 }
 
-bool CKorvexDesignerText::isFromDictionary() const
-{
-    return m_textSource == SourceDictionary;
-}
-
-void CKorvexDesignerText::setFromDictionary(bool fromDictionary)
-{
-    m_textSource = fromDictionary ? SourceDictionary : SourceTextEditor;
-}
-
 QString CKorvexDesignerText::dictionaryKey() const
 {
     return m_dictionaryKey;
@@ -83,11 +73,6 @@ void CKorvexDesignerText::setStoredHtml(const QString& html)
     setHtml(html);
     fitWidthToText(1000);
     document()->setDocumentMargin(0);
-}
-
-QString CKorvexDesignerText::documentHtml() const
-{
-    return m_documentHtml;
 }
 
 QString CKorvexDesignerText::text() const
@@ -153,12 +138,6 @@ void CKorvexDesignerText::fitWidthToText(double layoutWidth)
     setTextWidth(layoutWidth);
     // Whole units, rounded up: with fractional glyph advances the integer part would wrap the last word.
     setTextWidth(std::ceil(document()->idealWidth()));
-}
-
-void CKorvexDesignerText::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
-{
-    QGraphicsTextItem::mouseDoubleClickEvent(event);
-    m_documentHtml = toHtml();
 }
 
 void CKorvexDesignerText::focusOutEvent(QFocusEvent* event)

@@ -2,6 +2,7 @@
 
 #include "actions/CKorvexActionEnabled.h"
 #include "scene/CKorvexDeletableItem.h"
+#include "scene/CKorvexItemTypeIds.h"
 
 #include <QGraphicsTextItem>
 #include <QStringList>
@@ -14,7 +15,7 @@ class CKorvexDesignerText : public QGraphicsTextItem, public CKorvexActionEnable
     Q_OBJECT
 
 public:
-    enum { Type = QGraphicsItem::UserType + 6315 };
+    enum { Type = CKorvexItemTypeIds::Text };
     enum TextSource { SourceTextEditor = 0, SourceDictionary = 1 };
 
     explicit CKorvexDesignerText(QGraphicsItem* parent = nullptr);
@@ -27,16 +28,12 @@ public:
 
     int textSource() const;
     void setTextSource(int source);
-    bool isFromDictionary() const;
-    void setFromDictionary(bool fromDictionary);
     QString dictionaryKey() const;
     void setDictionaryKey(const QString& key);
 
     /// The HTML given by the text editor or the record; shown at once when the text is typed in.
     QString storedHtml() const;
     void setStoredHtml(const QString& html);
-    /// The HTML last taken from the shown document.
-    QString documentHtml() const;
 
     /// Plain text of the shown document.
     QString text() const;
@@ -56,7 +53,6 @@ signals:
     void selectedChange(QGraphicsItem* item);
 
 protected:
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
@@ -66,5 +62,4 @@ private:
     int m_textSource = SourceTextEditor;
     QString m_dictionaryKey;
     QString m_storedHtml;
-    QString m_documentHtml;
 };

@@ -47,26 +47,34 @@ CKorvexDesignerProperty CKorvexItemRecordApplier::apply(QGraphicsItem* item, con
                                                         const QString& templateFolder)
 {
     CKorvexDesignerProperty applied = record;
-    if (auto* line = dynamic_cast<CKorvexDesignerLine*>(item)) {
+    const CKorvexItemKind kind = CKorvexDeletableItem::kindOf(item);
+    // The page stays where it is; every other kind takes its place and stacking first.
+    if (kind != CKorvexItemKind::None && kind != CKorvexItemKind::Screen)
         applyPlacement(item, record);
-        applyLine(*line, record);
-    } else if (auto* area = dynamic_cast<CKorvexDesigner3DArea*>(item)) {
-        applyPlacement(item, record);
-        apply3DArea(*area, applied, templateFolder);
-    } else if (auto* image = dynamic_cast<CKorvexDesignerImage*>(item)) {
-        applyPlacement(item, record);
-        applyImage(*image, applied, templateFolder);
-    } else if (auto* screen = dynamic_cast<CKorvexDesignerScreen*>(item)) {
-        applyScreen(*screen, applied, templateFolder);
-    } else if (auto* box = dynamic_cast<CKorvexDesignerFormTextBox*>(item)) {
-        applyPlacement(item, record);
-        applyFormTextBox(*box, record);
-    } else if (auto* rect = dynamic_cast<CKorvexDesignerRect*>(item)) {
-        applyPlacement(item, record);
-        applyRect(*rect, record);
-    } else if (auto* label = dynamic_cast<CKorvexDesignerLabel*>(item)) {
-        applyPlacement(item, record);
-        applyLabel(*label, applied, templateFolder);
+    switch (kind) {
+    case CKorvexItemKind::Line:
+        applyLine(static_cast<CKorvexDesignerLine&>(*item), record);
+        break;
+    case CKorvexItemKind::Rect:
+        applyRect(static_cast<CKorvexDesignerRect&>(*item), record);
+        break;
+    case CKorvexItemKind::Image:
+        applyImage(static_cast<CKorvexDesignerImage&>(*item), applied, templateFolder);
+        break;
+    case CKorvexItemKind::Area3D:
+        apply3DArea(static_cast<CKorvexDesigner3DArea&>(*item), applied, templateFolder);
+        break;
+    case CKorvexItemKind::FormTextBox:
+        applyFormTextBox(static_cast<CKorvexDesignerFormTextBox&>(*item), record);
+        break;
+    case CKorvexItemKind::Screen:
+        applyScreen(static_cast<CKorvexDesignerScreen&>(*item), applied, templateFolder);
+        break;
+    case CKorvexItemKind::Label:
+        applyLabel(static_cast<CKorvexDesignerLabel&>(*item), applied, templateFolder);
+        break;
+    case CKorvexItemKind::None:
+        break;
     }
     return applied;
 }

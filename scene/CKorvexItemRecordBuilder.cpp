@@ -19,20 +19,32 @@ CKorvexDesignerProperty CKorvexItemRecordBuilder::build(const QGraphicsItem* ite
         return record;
     record.setValue(P::ZValue, CKorvexPropertyText::roundToInteger(item->zValue()));
     record.setValue(P::StartLocation, item->scenePos());
-    if (const auto* line = dynamic_cast<const CKorvexDesignerLine*>(item))
-        addLine(record, *line);
-    else if (const auto* area = dynamic_cast<const CKorvexDesigner3DArea*>(item))
-        add3DArea(record, *area);
-    else if (const auto* image = dynamic_cast<const CKorvexDesignerImage*>(item))
-        addImage(record, *image);
-    else if (const auto* screen = dynamic_cast<const CKorvexDesignerScreen*>(item))
-        addScreen(record, *screen);
-    else if (const auto* box = dynamic_cast<const CKorvexDesignerFormTextBox*>(item))
-        addFormTextBox(record, *box);
-    else if (const auto* rect = dynamic_cast<const CKorvexDesignerRect*>(item))
-        addRect(record, *rect);
-    else if (const auto* label = dynamic_cast<const CKorvexDesignerLabel*>(item))
-        addLabel(record, *label);
+    // The item's own kind picks the keys, so a 3D area never passes for the image it is built on.
+    switch (CKorvexDeletableItem::kindOf(item)) {
+    case CKorvexItemKind::Line:
+        addLine(record, static_cast<const CKorvexDesignerLine&>(*item));
+        break;
+    case CKorvexItemKind::Rect:
+        addRect(record, static_cast<const CKorvexDesignerRect&>(*item));
+        break;
+    case CKorvexItemKind::Image:
+        addImage(record, static_cast<const CKorvexDesignerImage&>(*item));
+        break;
+    case CKorvexItemKind::Area3D:
+        add3DArea(record, static_cast<const CKorvexDesigner3DArea&>(*item));
+        break;
+    case CKorvexItemKind::FormTextBox:
+        addFormTextBox(record, static_cast<const CKorvexDesignerFormTextBox&>(*item));
+        break;
+    case CKorvexItemKind::Screen:
+        addScreen(record, static_cast<const CKorvexDesignerScreen&>(*item));
+        break;
+    case CKorvexItemKind::Label:
+        addLabel(record, static_cast<const CKorvexDesignerLabel&>(*item));
+        break;
+    case CKorvexItemKind::None:
+        break;
+    }
     return record;
 }
 

@@ -1,13 +1,22 @@
 #include "scene/CKorvexResizeHandle.h"
 
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandles.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr double squareSide = 10.0;
+
+} // namespace
 
 CKorvexResizeHandle::CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int index, double side)
     : m_handleSet(handleSet)
     , m_index(index)
 {
-    markAsHandle();
-    setData(2, QVariant::fromValue(handleSet));
+    setData(CKorvexItemDataSlots::HandleMarker, HandleMarker);
+    setData(CKorvexItemDataSlots::HandleSet, QVariant::fromValue(handleSet));
     setRect(0, 0, side, side);
     setActive(false);
     setVisible(false);
@@ -17,6 +26,50 @@ CKorvexResizeHandle::~CKorvexResizeHandle()
 {
     if (m_handleSet)
         m_handleSet->forgetHandle(this);
+}
+
+QRectF CKorvexResizeHandle::boundingRect() const
+{
+    const double f = zoomFactor();
+    return QRectF(0, 0, qMax(width(), MinimumHitSize) * f, qMax(height(), MinimumHitSize) * f);
+}
+
+QPainterPath CKorvexResizeHandle::shape() const
+{
+    QPainterPath path;
+    path.addRect(boundingRect());
+    return path;
+}
+
+bool CKorvexResizeHandle::contains(const QPointF& point) const
+{
+    if (isDeleted())
+        return false;
+    return square().contains(point);
+}
+
+void CKorvexResizeHandle::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(pen());
+    painter->setBrush(brush());
+    painter->drawRect(square());
+    painter->restore();
+}
+
+QRectF CKorvexResizeHandle::sceneRect() const
+{
+    const double f = zoomFactor();
+    return QRectF(scenePos(), QSizeF(width() * f, height() * f));
+}
+
+QRectF CKorvexResizeHandle::square() const
+{
+    const double side = squareSide * zoomFactor();
+    QRectF square(0, 0, side, side);
+    square.moveCenter(boundingRect().center());
+    return square;
 }
 
 int CKorvexResizeHandle::index() const

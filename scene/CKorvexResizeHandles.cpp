@@ -2,6 +2,7 @@
 
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLine.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandle.h"
 
 #include <QGraphicsScene>
@@ -52,7 +53,7 @@ void CKorvexResizeHandles::show(bool visible)
     for (CKorvexResizeHandle* handle : m_handles) {
         if (!handle)
             continue;
-        const bool endPoint = handle->index() == 0 || handle->index() == Count - 1;
+        const bool endPoint = handle->index() == TopLeft || handle->index() == BottomRight;
         handle->setVisible(visible && (endPoint || !lineTarget));
         handle->setZValue(ShownZValue);
     }
@@ -77,7 +78,7 @@ void CKorvexResizeHandles::place(int skip)
     const double f = context ? context->zoomCompensation() : 1.0;
     for (int i = 0; i < Count; ++i) {
         CKorvexResizeHandle* handle = m_handles[i];
-        if (!handle || i == skip || (lineTarget && i != 0 && i != Count - 1))
+        if (!handle || i == skip || (lineTarget && i != TopLeft && i != BottomRight))
             continue;
         const double half = handle->width() * f / 2.0;
         handle->setPos(points[i] - QPointF(half, half));
@@ -89,11 +90,11 @@ std::array<QPointF, CKorvexResizeHandles::Count> CKorvexResizeHandles::handlePoi
     std::array<QPointF, Count> points;
     if (const auto* line = dynamic_cast<const CKorvexDesignerLine*>(m_target)) {
         *lineTarget = true;
-        points[0] = line->scenePos();
-        points[Count - 1] = line->end();
+        points[TopLeft] = line->scenePos();
+        points[BottomRight] = line->end();
         return points;
     }
-    const QPointF origin = m_target->scenePos() + m_offset;
+    const QPointF origin = m_target->scenePos();
     QSizeF size = m_target->sceneBoundingRect().size();
     if (const auto* rect = dynamic_cast<const CKorvexDesignerRect*>(m_target))
         size = QSizeF(rect->width(), rect->height());
@@ -136,35 +137,20 @@ int CKorvexResizeHandles::indexOf(const QGraphicsItem* item) const
     return -1;
 }
 
-int CKorvexResizeHandles::activeHandle() const
-{
-    return m_activeHandle;
-}
-
 void CKorvexResizeHandles::setActiveHandle(int index)
 {
-    m_activeHandle = (index >= 0 && index < Count) ? index : -1;
     for (CKorvexResizeHandle* handle : m_handles) {
         if (handle)
-            handle->setActive(handle->index() == m_activeHandle);
+            handle->setActive(handle->index() == index);
     }
-}
-
-QPointF CKorvexResizeHandles::offset() const
-{
-    return m_offset;
-}
-
-void CKorvexResizeHandles::setOffset(const QPointF& offset)
-{
-    m_offset = offset;
 }
 
 CKorvexResizeHandles* CKorvexResizeHandles::of(const QGraphicsItem* handleItem)
 {
-    if (!handleItem || handleItem->data(0).toInt() != CKorvexDesignerRect::HandleMarker)
+    namespace Slot = CKorvexItemDataSlots;
+    if (!handleItem || handleItem->data(Slot::HandleMarker).toInt() != CKorvexResizeHandle::HandleMarker)
         return nullptr;
-    return handleItem->data(2).value<CKorvexResizeHandles*>();
+    return handleItem->data(Slot::HandleSet).value<CKorvexResizeHandles*>();
 }
 
 void CKorvexResizeHandles::forgetHandle(CKorvexResizeHandle* handle)

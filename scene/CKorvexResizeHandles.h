@@ -8,12 +8,17 @@ class CKorvexResizeHandle;
 class QGraphicsItem;
 class QGraphicsScene;
 
-/// The eight resize handles of one item: 0 top-left, 1 top, 2 top-right, 3 left, 4 right,
-/// 5 bottom-left, 6 bottom, 7 bottom-right; a line shows only 0 and 7 at its end points.
+/// The eight resize handles of one item; a line shows only TopLeft and BottomRight at its end points.
 class CKorvexResizeHandles
 {
 public:
-    static constexpr int Count = 8;
+    /// Handle indexes, in the order place() lays them out.
+    enum Position {
+        TopLeft = 0, Top = 1, TopRight = 2,
+        Left = 3, Right = 4,
+        BottomLeft = 5, Bottom = 6, BottomRight = 7
+    };
+    static constexpr int Count = BottomRight + 1;
     static constexpr double ShownZValue = 100000000.0;
 
     /// Makes the handles, hidden, and adds them to scene when given.
@@ -36,24 +41,18 @@ public:
 
     CKorvexResizeHandle* handle(int index) const;
     int indexOf(const QGraphicsItem* item) const;
-    int activeHandle() const;
     /// Colours the dragged handle; -1 gives every handle its normal colours.
     void setActiveHandle(int index);
 
-    QPointF offset() const;
-    void setOffset(const QPointF& offset);
-
-    /// The set of a handle item (its data slot 2), or none.
+    /// The set of a handle item, or none.
     static CKorvexResizeHandles* of(const QGraphicsItem* handleItem);
     void forgetHandle(CKorvexResizeHandle* handle);
 
 private:
     std::array<QPointF, Count> handlePoints(bool* lineTarget) const;
 
-    QPointF m_offset;
     QGraphicsItem* m_target = nullptr;
     std::array<CKorvexResizeHandle*, Count> m_handles{};
-    int m_activeHandle = -1;
 };
 
 Q_DECLARE_METATYPE(CKorvexResizeHandles*)

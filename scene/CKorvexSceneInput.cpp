@@ -8,6 +8,7 @@
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexDesignerText.h"
 #include "scene/CKorvexGridSnap.h"
+#include "scene/CKorvexItemTypeIds.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "scene/CKorvexResizeHandle.h"
 #include "scene/CKorvexResizeHandles.h"
@@ -21,14 +22,6 @@
 #include <QMenu>
 #include <QMimeData>
 
-namespace {
-
-const int rectType = QGraphicsItem::UserType + 1;
-const int imageType = QGraphicsItem::UserType + 3;
-const int formTextBoxType = QGraphicsItem::UserType + 5;
-
-} // namespace
-
 CKorvexSceneInput::CKorvexSceneInput(CKorvexDesignerScene& scene)
     : m_scene(scene)
 {
@@ -41,8 +34,9 @@ bool CKorvexSceneInput::isPageItem(const QGraphicsItem* item) const
 
 bool CKorvexSceneInput::isResizable(const QGraphicsItem* item)
 {
+    namespace Id = CKorvexItemTypeIds;
     const int type = item ? item->type() : 0;
-    const bool resizableKind = type == rectType || type == imageType || type == formTextBoxType;
+    const bool resizableKind = type == Id::Rect || type == Id::Image || type == Id::FormTextBox;
     return resizableKind && dynamic_cast<const CKorvexDesignerRect*>(item);
 }
 
@@ -232,9 +226,9 @@ bool CKorvexSceneInput::continueHandleDrag(const QPointF& scenePosition)
     const QPointF pointer = CKorvexGridSnap::snap(scenePosition, m_scene.context().snapStep());
     QPointF delta = pointer - m_dragAnchor;
     m_dragAnchor = pointer;
-    if (m_dragHandle == 1 || m_dragHandle == 6)
+    if (m_dragHandle == CKorvexResizeHandles::Top || m_dragHandle == CKorvexResizeHandles::Bottom)
         delta.setX(0);
-    if (m_dragHandle == 3 || m_dragHandle == 4)
+    if (m_dragHandle == CKorvexResizeHandles::Left || m_dragHandle == CKorvexResizeHandles::Right)
         delta.setY(0);
     CKorvexResizeHandle* handle = m_dragHandles->handle(m_dragHandle);
     handle->moveBy(delta.x(), delta.y());

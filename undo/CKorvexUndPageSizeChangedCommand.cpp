@@ -33,20 +33,20 @@ CKorvexErrorCodeForUndoCommand CKorvexUndPageSizeChangedCommand::Create(
 
 void CKorvexUndPageSizeChangedCommand::Undo()
 {
-    resize(m_widthForUndo, m_heightForUndo, m_widthForUndo / m_widthForRedo, m_heightForUndo / m_heightForRedo);
+    resize(m_widthForUndo, m_heightForUndo);
 }
 
 void CKorvexUndPageSizeChangedCommand::Redo()
 {
-    resize(m_widthForRedo, m_heightForRedo, m_widthForRedo / m_widthForUndo, m_heightForRedo / m_heightForUndo);
+    resize(m_widthForRedo, m_heightForRedo);
 }
 
-void CKorvexUndPageSizeChangedCommand::resize(float width, float height, float fx, float fy)
+void CKorvexUndPageSizeChangedCommand::resize(float width, float height)
 {
     CKorvexDesignerScreen* screen = m_scene->screen();
     if (!screen)
         return;
     screen->setWidth(width);
     screen->setHeight(height);
-    m_scene->rescaleItems(fx, fy);
+    m_scene->rescaleItems();
 }

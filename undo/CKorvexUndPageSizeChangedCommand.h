@@ -25,7 +25,7 @@ public:
 private:
     CKorvexUndPageSizeChangedCommand(CKorvexDesignerScene* scene, float widthForUndo, float heightForUndo,
                                      float widthForRedo, float heightForRedo);
-    void resize(float width, float height, float fx, float fy);
+    void resize(float width, float height);
 
     CKorvexDesignerScene* m_scene;
     float m_widthForUndo;

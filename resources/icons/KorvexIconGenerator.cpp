@@ -24,8 +24,6 @@ const QColor paper(255, 255, 255);
 const QColor shade(150, 165, 178);
 const QColor folder(245, 190, 75);
 const QColor folderDark(200, 140, 35);
-const QColor positive(56, 150, 90);
-const QColor negative(205, 60, 50);
 
 QPen outline(const QColor& colour, double width = 1.5)
 {
@@ -275,77 +273,6 @@ void bringForward(QPainter& p)
     drawArrowHead(p, QPointF(25.5, 1.5), true, 3.5, 4.5, ink);
 }
 
-void bold(QPainter& p)
-{
-    drawLetter(p, QStringLiteral("B"), true, false, QRectF(8, 5, 16, 22), ink);
-}
-
-void italic(QPainter& p)
-{
-    drawLetter(p, QStringLiteral("I"), true, true, QRectF(9, 5, 14, 22), ink, QStringLiteral("DejaVu Serif"));
-}
-
-void underline(QPainter& p)
-{
-    drawLetter(p, QStringLiteral("U"), true, false, QRectF(8, 3, 16, 19), ink);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawRect(QRectF(7, 25, 18, 2.5));
-}
-
-void badge(QPainter& p, const QColor& colour)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(QPointF(16, 16), 12.5, 12.5);
-    p.setPen(outline(paper, 3.5));
-}
-
-void plus(QPainter& p)
-{
-    badge(p, positive);
-    p.drawLine(QPointF(16, 9.5), QPointF(16, 22.5));
-    p.drawLine(QPointF(9.5, 16), QPointF(22.5, 16));
-}
-
-void minus(QPainter& p)
-{
-    badge(p, negative);
-    p.drawLine(QPointF(9.5, 16), QPointF(22.5, 16));
-}
-
-void cancel(QPainter& p)
-{
-    badge(p, negative);
-    p.drawLine(QPointF(11, 11), QPointF(21, 21));
-    p.drawLine(QPointF(21, 11), QPointF(11, 21));
-}
-
-void arrow(QPainter& p, bool up)
-{
-    p.setPen(outline(primary, 5));
-    p.drawLine(QPointF(16, up ? 27 : 5), QPointF(16, up ? 14 : 18));
-    drawArrowHead(p, QPointF(16, up ? 3 : 29), up, 10, 12, primary);
-}
-
-void edit(QPainter& p)
-{
-    p.translate(16, 16);
-    p.rotate(45);
-    p.setPen(outline(ink, 1.3));
-    p.setBrush(accent);
-    p.drawRect(QRectF(-4, -13, 8, 18));
-    p.setBrush(shade);
-    p.drawRect(QRectF(-4, -15.5, 8, 2.5));
-    QPolygonF tip;
-    tip << QPointF(-4, 5) << QPointF(4, 5) << QPointF(0, 13);
-    p.setBrush(paper);
-    p.drawPolygon(tip);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawPolygon(QVector<QPointF>{QPointF(-1.5, 10), QPointF(1.5, 10), QPointF(0, 13)});
-}
-
 void logo(QPainter& p)
 {
     p.setPen(Qt::NoPen);
@@ -415,15 +342,6 @@ int main(int argc, char* argv[])
         {QStringLiteral("formTextBox.png"), 32, both, formTextBox},
         {QStringLiteral("send_backward.png"), 32, both, sendBackward},
         {QStringLiteral("send_foreward.png"), 32, both, bringForward},
-        {QStringLiteral("bold.png"), 32, both, bold},
-        {QStringLiteral("italic.png"), 32, both, italic},
-        {QStringLiteral("underline.png"), 32, both, underline},
-        {QStringLiteral("plus.png"), 32, both, plus},
-        {QStringLiteral("minus.png"), 32, both, minus},
-        {QStringLiteral("up.png"), 32, both, [](QPainter& p) { arrow(p, true); }},
-        {QStringLiteral("down.png"), 32, both, [](QPainter& p) { arrow(p, false); }},
-        {QStringLiteral("edit.png"), 32, both, edit},
-        {QStringLiteral("ActionCancel.png"), 32, both, cancel},
         {QStringLiteral("KorvexDesigner.png"), 64, {2}, logo},
     };
     QTextStream out(stdout);

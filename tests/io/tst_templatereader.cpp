@@ -172,7 +172,7 @@ void TestTemplateReader::bareTextPage()
     for (QGraphicsItem* item : items)
         paths.append(dynamic_cast<CKorvexDesignerImage*>(item)->path());
     QCOMPARE(paths, (QStringList{absolute, beside, beside, QStringLiteral("gone.png")}));
-    QVERIFY(dynamic_cast<CKorvexDesignerImage*>(items.at(1))->hasFilePicture());
+    QVERIFY(dynamic_cast<CKorvexDesignerImage*>(items.at(1))->hasPicture());
 }
 
 void TestTemplateReader::pasteSkipsStrayText()

@@ -216,7 +216,7 @@ void TestDesignerItem::rescaleToPage()
         QCOMPARE(image->sceneRect(), QRectF(50 * sx, 70 * sy, 100 * sx, 100 * sy));
         QCOMPARE((QList<double>{rect->pen().widthF(), line->pen().widthF()}), (QList<double>{penWidth, penWidth}));
         // A snapshot without a page is ignored.
-        companion->setGeometrySnapshot(CKorvexGeometrySnapshot());
+        companion->takeGeometrySnapshot(QSizeF());
         companion->rescaleToPage(QSizeF(300, 300));
         QCOMPARE(rect->sceneRect(), expected);
     }

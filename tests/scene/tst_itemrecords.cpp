@@ -9,6 +9,7 @@
 #include "scene/CKorvexItemFactory.h"
 #include "scene/CKorvexItemRecordApplier.h"
 #include "scene/CKorvexItemRecordBuilder.h"
+#include "scene/CKorvexResizeHandles.h"
 
 #include <memory>
 
@@ -288,7 +289,7 @@ void TestItemRecords::labelRecordUsesStoredHtml()
     QVERIFY(record.value(P::Html) == label.html() && record.value(P::Width) == label.boundingRect().width());
     QCOMPARE(record.value(P::FontListText).toStringList(), QStringList{label.font().family()});
     label.setStoredHtml(QStringLiteral("<b>Typed</b>"));
-    label.setFromDictionary(true);
+    label.setTextSource(CKorvexDesignerText::SourceDictionary);
     record = CKorvexItemRecordBuilder::build(&label, typed(QStringLiteral("text")));
     QCOMPARE(record.value(P::Html).toString(), QStringLiteral("<b>Typed</b>"));
     QCOMPARE(record.value(P::TextSourceType).toString(), QStringLiteral("dictionary"));
@@ -306,7 +307,12 @@ void TestItemRecords::factoryKinds()
         QCOMPARE(forTool ? forTool->type() : 0, forRecord ? forRecord->type() : 0);
     }
     std::unique_ptr<QGraphicsItem> image(CKorvexItemFactory::createForTool(QStringLiteral("image")));
-    QVERIFY(static_cast<CKorvexDesignerImage*>(image.get())->isAspectLocked());
+    // A tool image keeps its aspect on a corner drag.
+    auto* tool = static_cast<CKorvexDesignerImage*>(image.get());
+    tool->setRect(0, 0, 200, 100);
+    tool->beginResize();
+    tool->moveHandle(CKorvexResizeHandles::BottomRight, QPointF(100, 300));
+    QCOMPARE(tool->sceneRect(), QRectF(0, 0, 100, 50));
     std::unique_ptr<QGraphicsItem> link(CKorvexItemFactory::createForRecord(QStringLiteral("link")));
     QCOMPARE(static_cast<CKorvexDesignerLabel*>(link.get())->text(), QStringLiteral("label !"));
     QCOMPARE(CKorvexItemFactory::handlingKind(QStringLiteral("link")), QStringLiteral("label"));

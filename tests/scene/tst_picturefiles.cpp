@@ -115,12 +115,12 @@ void TestPictureFiles::imageItemsShareOnePicture()
     CKorvexDesignerImage second;
     first.setPath(path);
     second.setPath(path);
-    QVERIFY(first.hasFilePicture());
+    QVERIFY(first.hasPicture());
     QCOMPARE(second.filePicture().cacheKey(), first.filePicture().cacheKey());
     QCOMPARE(second.fallbackPicture().cacheKey(), first.fallbackPicture().cacheKey());
     const QString huge = file(QStringLiteral("huge.png"), absurdPng);
     first.setPath(huge);
-    QVERIFY(!first.hasFilePicture());
+    QVERIFY(!first.hasPicture());
     QCOMPARE(first.path(), huge);
 }
 

@@ -157,7 +157,7 @@ void TestUndoCommands::pageSizeChangeRedoUndoRedo()
     CKorvexDesignerScreen* screen = m_scene->screen();
     screen->setWidth(1000);
     screen->setHeight(1400);
-    m_scene->rescaleItems(2, 2);
+    m_scene->rescaleItems();
     QVERIFY(CKorvexUndPageSizeChangedCommand::Create(m_scene.get(), 500, 700, 1000, 1400, nullptr).IsOk());
     const auto page = [&] { return QSizeF(screen->width(), screen->height()); };
     QCOMPARE(areaOf(item), QRectF(200, 280, 100, 140));
