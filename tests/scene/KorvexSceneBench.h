@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KorvexTestPage.h"
 #include "core/CKorvexUndoManager.h"
 #include "io/CKorvexDesignerProperty.h"
 #include "scene/CKorvexDeletableItem.h"
@@ -118,10 +119,9 @@ public:
     /// A rectangle built from its record, as a template read builds it.
     QGraphicsItem* rect(double x, double y, double w = 100, double h = 50, int z = 1)
     {
-        CKorvexDesignerProperty record;
-        record.fromItemBlock(QStringLiteral("type:rect\nstart location:%1 %2\nwidth:%3\nheight:%4\nzvalue:%5")
-                                 .arg(x).arg(y).arg(w).arg(h).arg(z));
-        return scene->addItemFromProperties(record) ? scene->currentItem() : nullptr;
+        return KorvexTestPage::add(*scene, {QStringLiteral("type:rect"), QStringLiteral("start location:%1 %2").arg(x).arg(y),
+                                            QStringLiteral("width:%1").arg(w), QStringLiteral("height:%1").arg(h),
+                                            QStringLiteral("zvalue:%1").arg(z)});
     }
 
     static bool isSelected(const QGraphicsItem* item)

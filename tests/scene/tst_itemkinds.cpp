@@ -1,5 +1,6 @@
 #include "KorvexSceneBench.h"
 #include "KorvexTestEnvironment.h"
+#include "KorvexTestPage.h"
 #include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
 #include "dictionary/CKorvexDictionary.h"
@@ -70,9 +71,7 @@ QString TestItemKinds::picture(const QString& name, const QSize& size, const QCo
 
 QGraphicsItem* TestItemKinds::addFromRecord(CKorvexDesignerScene& scene, const QString& record)
 {
-    CKorvexDesignerProperty properties;
-    properties.fromItemBlock(record);
-    return scene.addItemFromProperties(properties) ? scene.currentItem() : nullptr;
+    return KorvexTestPage::add(scene, record.split(QLatin1Char('\n')));
 }
 
 void TestItemKinds::pixels_data()
