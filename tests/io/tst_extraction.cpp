@@ -37,6 +37,7 @@ class TestExtraction : public QObject
 private slots:
     void init();
     void extract_data();
+    void emptyArchiveEndsWithItsComment();
     void extract();
     void existingLinkIsNeverWrittenThrough();
     void everyTruncationFails();
@@ -174,6 +175,16 @@ void TestExtraction::everyTruncationFails()
         QVERIFY2(!unpack(), qPrintable(QString::number(length)));
     }
     QVERIFY(nothingOutside());
+}
+
+void TestExtraction::emptyArchiveEndsWithItsComment()
+{
+    // An end record alone is an empty package only when its comment ends the file.
+    const QByteArray endRecord = QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0');
+    QVERIFY(KorvexTestFiles::writeFile(archive(), endRecord));
+    QVERIFY(unpack());
+    QVERIFY(KorvexTestFiles::writeFile(archive(), endRecord + "junk"));
+    QVERIFY(!unpack());
 }
 
 KORVEX_TEST_MAIN(TestExtraction)
