@@ -2,7 +2,6 @@
 
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerItem.h"
-#include "scene/CKorvexGridSnap.h"
 #include "scene/CKorvexResizeHandles.h"
 
 #include <QPainter>
