@@ -1,6 +1,7 @@
 #include "app/CKorvexMainWindowUi.h"
 
 #include "app/CKorvexZoomController.h"
+#include "properties/CKorvexPropertyWidget.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -12,8 +13,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -200,8 +203,19 @@ void CKorvexMainWindowUi::createDock(QMainWindow* window)
                                                      "     border-radius: 3px;\n}"));
     dockWidgetContents = new QWidget(propertyDockWidget);
     dockWidgetContents->setObjectName(QStringLiteral("dockWidgetContents"));
+    dockWidgetContents->setStyleSheet(QStringLiteral("QWidget {\n\n    color: rgb(0, 58, 86);\n\n}"));
     // Keeps the dock at panel width while it has nothing to show.
     dockWidgetContents->setMinimumWidth(260);
+    auto* layout = new QVBoxLayout(dockWidgetContents);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // A tall panel (text rows with the action editor) scrolls instead of stretching the window.
+    auto* scroller = new QScrollArea(dockWidgetContents);
+    scroller->setObjectName(QStringLiteral("propertyScrollArea"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    propertyWidget = new CKorvexPropertyWidget(scroller);
+    scroller->setWidget(propertyWidget);
+    layout->addWidget(scroller);
     propertyDockWidget->setWidget(dockWidgetContents);
     window->addDockWidget(Qt::LeftDockWidgetArea, propertyDockWidget);
 }

@@ -6,6 +6,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class CKorvexPropertyWidget;
 class QDockWidget;
 class QHBoxLayout;
 class QLabel;
@@ -49,6 +50,7 @@ public:
     QStatusBar* statusBar = nullptr;
     QDockWidget* propertyDockWidget = nullptr;
     QWidget* dockWidgetContents = nullptr;
+    CKorvexPropertyWidget* propertyWidget = nullptr;
 
     QAction* actionNew = nullptr;
     QAction* actionOpen = nullptr;

@@ -7,6 +7,7 @@
 #include "app/CKorvexZoomController.h"
 #include "core/CKorvexUndoGroupCommand.h"
 #include "properties/CKorvexPreferences.h"
+#include "properties/CKorvexPropertyWidget.h"
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
@@ -43,6 +44,8 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
 {
     m_ui.setupUi(this);
     m_scene = new CKorvexDesignerScene(this);
+    m_scene->setPropertyWidget(m_ui.propertyWidget);
+    m_ui.propertyWidget->setScene(m_scene);
     m_scene->setPageSetupChooser([this](CKorvexPageSetup& setup) { return CKorvexPageSizePrompt::choose(this, setup); });
     m_document = std::make_unique<CKorvexDocumentCommands>(*this);
     m_pageMenu = m_ui.setupPageMenu(this);

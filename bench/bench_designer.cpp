@@ -4,6 +4,8 @@
 #include "bench/KorvexBenchPage.h"
 #include "bench/KorvexBenchPlainScene.h"
 #include "core/CKorvexUndoManager.h"
+#include "properties/CKorvexPropertyWidget.h"
+#include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
@@ -98,6 +100,8 @@ private slots:
     void zipFloor();
     void undoState_data();
     void undoState();
+    void selectShow_data();
+    void selectShow();
     void preview_data();
     void preview();
     void repaint_data();
@@ -340,6 +344,38 @@ void BenchDesigner::undoState()
         m_scene->endState();
     }
     QCOMPARE(CKorvexUndoManager::getInstance().UndoCount(), steps);
+}
+
+void BenchDesigner::selectShow_data()
+{
+    save_data();
+}
+
+void BenchDesigner::selectShow()
+{
+    QFETCH(int, count);
+    showPage(count);
+    // Two items of different kinds, so every selection lays the panel's rows out anew.
+    const QList<QGraphicsItem*> items = m_scene->pageItems();
+    QGraphicsItem* first = items.first();
+    QGraphicsItem* second = nullptr;
+    for (QGraphicsItem* item : items) {
+        if (CKorvexDeletableItem::kindOf(item) != CKorvexDeletableItem::kindOf(first))
+            second = item;
+    }
+    QVERIFY(second);
+    auto* panel = m_window->ui().propertyWidget;
+    bool flip = false;
+    QBENCHMARK {
+        QGraphicsItem* item = flip ? first : second;
+        flip = !flip;
+        m_scene->deselectAll();
+        m_scene->selectItem(item, true);
+        m_scene->setCurrentItem(item);
+        m_scene->showInPanel(item);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(panel->item() == first || panel->item() == second);
 }
 
 void BenchDesigner::preview_data()

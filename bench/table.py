@@ -14,6 +14,8 @@ ROWS = [
      "<= 3 x floor at 10000", lambda t, f, n: t <= 3 * f if n == 10000 and f else None),
     ("undo state (begin+end, no change)", "undoState", "", None, "",
      "<= 16 ms at 1000", lambda t, f, n: t <= 16 if n == 1000 else None),
+    ("select an item until the panel shows it", "selectShow", "", None, "",
+     "<= 16 ms at 10000", lambda t, f, n: t <= 16 if n == 10000 else None),
     ("move selection: one move event", "moveEvent", "", "moveEventFloor", "plain scene",
      "<= 16 ms at 1000", lambda t, f, n: t <= 16 if n == 1000 else None),
     ("move selection: press+move+release", "moveDrag", "", "moveDragFloor", "plain scene", "", None),

@@ -26,7 +26,7 @@ QString KorvexSilentPrompt::file(QWidget*, const CKorvexFileRequest&)
     return QString();
 }
 
-QColor KorvexSilentPrompt::color(QWidget*, const QColor&, const QString&)
+QColor KorvexSilentPrompt::color(QWidget*, const CKorvexColorRequest&)
 {
     return QColor();
 }

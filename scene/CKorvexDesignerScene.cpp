@@ -116,7 +116,8 @@ CKorvexDesignerProperty CKorvexDesignerScene::itemProperties(QGraphicsItem* item
     if (!companion)
         return CKorvexDesignerProperty();
     const CKorvexDesignerProperty stored = companion->hasRecord() ? companion->record() : CKorvexDesignerProperty();
-    const CKorvexDesignerProperty record = CKorvexItemRecordBuilder::build(item, stored);
+    CKorvexDesignerProperty record = CKorvexItemRecordBuilder::build(item, stored);
+    record.setOwner(companion);
     companion->setRecord(record);
     return record;
 }
@@ -209,13 +210,24 @@ QStringList CKorvexDesignerScene::usedFontFamilies(const QTextDocument* document
 void CKorvexDesignerScene::showInPanel(QGraphicsItem* item)
 {
     if (m_propertyPanel)
-        m_propertyPanel->showItem(item);
+        m_propertyPanel->showProperties(itemProperties(item));
 }
 
 void CKorvexDesignerScene::refreshPropertyPanel()
 {
-    if (m_propertyPanel)
-        m_propertyPanel->refresh();
+    // An item hidden by undo or deleted leaves the panel empty rather than editing a ghost.
+    QGraphicsItem* shown = m_currentItem && m_currentItem->scene() == this && m_currentItem->isVisible()
+                               ? m_currentItem
+                               : nullptr;
+    showInPanel(shown);
+}
+
+void CKorvexDesignerScene::openItemEditor(QGraphicsItem* item)
+{
+    if (!m_propertyPanel || !CKorvexDesignerItem::companionOf(item))
+        return;
+    showInPanel(item);
+    m_propertyPanel->openItemEditor();
 }
 
 void CKorvexDesignerScene::setItemMenu(QMenu* menu)

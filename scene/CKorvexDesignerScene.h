@@ -78,8 +78,12 @@ public:
 
     void setPropertyWidget(CKorvexPropertyPanel* panel) { m_propertyPanel = panel; }
     CKorvexPropertyPanel* propertyWidget() const { return m_propertyPanel; }
+    /// Shows the item's record in the panel (null: no item).
     void showInPanel(QGraphicsItem* item);
+    /// Shows the current item's record again after its item changed underneath.
     void refreshPropertyPanel();
+    /// Shows the item and opens its main editor in the panel.
+    void openItemEditor(QGraphicsItem* item);
 
     void setItemMenu(QMenu* menu);
     void setPageMenu(QMenu* menu);

@@ -256,11 +256,7 @@ void CKorvexSceneInput::mouseDoubleClick(QGraphicsSceneMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    QGraphicsItem* item = m_scene.itemAt(event->scenePos(), QTransform());
-    if (!CKorvexDesignerItem::companionOf(item) || !m_scene.propertyWidget())
-        return;
-    m_scene.showInPanel(item);
-    m_scene.propertyWidget()->openEditor(item);
+    m_scene.openItemEditor(m_scene.itemAt(event->scenePos(), QTransform()));
 }
 
 void CKorvexSceneInput::moveSelection(double dx, double dy)

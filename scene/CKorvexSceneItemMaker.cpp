@@ -92,7 +92,7 @@ QGraphicsItem* CKorvexSceneItemMaker::createItem(const QString& type, const QPoi
     m_scene.bringToFront();
     const QString kind = CKorvexItemFactory::handlingKind(type);
     if (m_scene.propertyWidget() && (kind == CKorvexItemTypes::Label || kind == CKorvexItemTypes::Image)) {
-        m_scene.propertyWidget()->openEditor(item);
+        m_scene.openItemEditor(item);
         m_scene.bringToFront();
     }
     if (reused)

@@ -34,9 +34,11 @@ QString CKorvexDialogPromptHandler::file(QWidget* parent, const CKorvexFileReque
     return QString();
 }
 
-QColor CKorvexDialogPromptHandler::color(QWidget* parent, const QColor& initial, const QString& title)
+QColor CKorvexDialogPromptHandler::color(QWidget* parent, const CKorvexColorRequest& request)
 {
-    return QColorDialog::getColor(initial, parent, title);
+    const QColorDialog::ColorDialogOptions options =
+        request.withAlpha ? QColorDialog::ShowAlphaChannel : QColorDialog::ColorDialogOptions();
+    return QColorDialog::getColor(request.initial, parent, request.title, options);
 }
 
 int CKorvexDialogPromptHandler::exec(QDialog& dialog)

@@ -87,9 +87,9 @@ QString CKorvexPrompt::existingDirectory(QWidget* parent, const QString& title, 
     return chooseFile(parent, CKorvexFileRequest::Directory, title, startPath, QString());
 }
 
-QColor CKorvexPrompt::color(QWidget* parent, const QColor& initial, const QString& title)
+QColor CKorvexPrompt::color(QWidget* parent, const QColor& initial, const QString& title, bool withAlpha)
 {
-    return handler().color(parent, initial, title);
+    return handler().color(parent, CKorvexColorRequest{initial, title, withAlpha});
 }
 
 int CKorvexPrompt::exec(QDialog& dialog)

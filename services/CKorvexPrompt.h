@@ -21,7 +21,8 @@ public:
     static QString saveFileName(QWidget* parent, const QString& title, const QString& startPath,
                                 const QString& filter);
     static QString existingDirectory(QWidget* parent, const QString& title, const QString& startPath);
-    static QColor color(QWidget* parent, const QColor& initial, const QString& title = QString());
+    static QColor color(QWidget* parent, const QColor& initial, const QString& title = QString(),
+                        bool withAlpha = false);
     static int exec(QDialog& dialog);
     static QAction* popup(QMenu& menu, const QPoint& globalPosition);
 };

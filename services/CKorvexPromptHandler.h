@@ -32,6 +32,14 @@ struct CKorvexFileRequest
     QString filter;
 };
 
+/// One colour dialog request.
+struct CKorvexColorRequest
+{
+    QColor initial;
+    QString title;
+    bool withAlpha = false;
+};
+
 /// Answers the program's prompts. The real one shows dialogs; tests install a scripted one.
 class CKorvexPromptHandler
 {
@@ -43,7 +51,7 @@ public:
     /// Returns the chosen path, or an empty string when cancelled.
     virtual QString file(QWidget* parent, const CKorvexFileRequest& request) = 0;
     /// Returns the chosen colour, or an invalid colour when cancelled.
-    virtual QColor color(QWidget* parent, const QColor& initial, const QString& title) = 0;
+    virtual QColor color(QWidget* parent, const CKorvexColorRequest& request) = 0;
     /// Runs a modal dialog the caller built and returns its result code.
     virtual int exec(QDialog& dialog) = 0;
     /// Pops up a context menu at a global position; returns the action chosen, or null.

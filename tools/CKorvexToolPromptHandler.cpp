@@ -32,9 +32,9 @@ QString CKorvexToolPromptHandler::file(QWidget*, const CKorvexFileRequest& reque
     return QString();
 }
 
-QColor CKorvexToolPromptHandler::color(QWidget*, const QColor&, const QString& title)
+QColor CKorvexToolPromptHandler::color(QWidget*, const CKorvexColorRequest& request)
 {
-    report(QStringLiteral("colour"), title);
+    report(QStringLiteral("colour"), request.title);
     return QColor();
 }
 

@@ -13,7 +13,7 @@ public:
 
     int message(QWidget* parent, const CKorvexMessageRequest& request) override;
     QString file(QWidget* parent, const CKorvexFileRequest& request) override;
-    QColor color(QWidget* parent, const QColor& initial, const QString& title) override;
+    QColor color(QWidget* parent, const CKorvexColorRequest& request) override;
     int exec(QDialog& dialog) override;
     QAction* popup(QMenu& menu, const QPoint& globalPosition) override;
 

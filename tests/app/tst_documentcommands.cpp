@@ -10,7 +10,7 @@
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
-#include "scene/CKorvexPropertyPanel.h"
+#include "properties/CKorvexPropertyWidget.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QAction>
@@ -26,19 +26,6 @@ namespace {
 
 const QString modified = QStringLiteral("The document has been modified.\nDo you want to save your changes?"
                                         "|Save,Discard,Cancel|0/2");
-
-class PendingPanel : public CKorvexPropertyPanel
-{
-public:
-    void showItem(QGraphicsItem*) override {}
-    void refresh() override {}
-    void openEditor(QGraphicsItem*) override {}
-    bool hasPendingChange() const override { return m_pending; }
-    void setPendingChange(bool pending) override { m_pending = pending; }
-
-private:
-    bool m_pending = false;
-};
 
 /// Icon, title, text, buttons, default and escape button of each message box.
 QStringList describe(const QList<CKorvexMessageRequest>& messages)
@@ -274,12 +261,14 @@ void TestDocumentCommands::newDocument()
     const QString saved = m_folder.filePath(QStringLiteral("new.ktf"));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    PendingPanel panel;
-    m_scene->setPropertyWidget(&panel);
-    m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
+    QGraphicsItem* rect = m_scene->createItem(QStringLiteral("rect"), QPointF(40, 60));
+    m_scene->clearPendingChanges();
     m_scene->setModified(flag == 2);
     m_window->setDirty(flag == 1);
-    panel.setPendingChange(flag == 3);
+    if (flag == 3) {
+        m_scene->showInPanel(rect);
+        m_window->ui().propertyWidget->findChild<QSpinBox*>(QStringLiteral("locationXSpinBox"))->setValue(77);
+    }
     m_window->ui().toolRectangle->trigger();
     KorvexScriptedPrompt prompt;
     prompt.answerMessage(answer);
@@ -290,7 +279,6 @@ void TestDocumentCommands::newDocument()
         return int(accepted ? QDialog::Accepted : QDialog::Rejected);
     });
     m_window->ui().actionNew->trigger();
-    m_scene->setPropertyWidget(nullptr);
 
     const bool goesOn = answer != "Cancel";
     QCOMPARE(describe(prompt.messages()), flag ? QStringList{"2|Korvex Template Designer|" + modified} : QStringList());

@@ -32,15 +32,17 @@ inline void setGrid(bool snapping, int step = 10)
 class KorvexFakePanel : public CKorvexPropertyPanel
 {
 public:
-    void showItem(QGraphicsItem* item) override { shown.append(item); }
-    void refresh() override { ++refreshes; }
-    void openEditor(QGraphicsItem* item) override { editors.append(item); }
+    void showProperties(const CKorvexDesignerProperty& record) override
+    {
+        const auto* companion = qobject_cast<CKorvexDesignerItem*>(record.owner());
+        shown.append(companion ? companion->item() : nullptr);
+    }
+    void openItemEditor() override { editors.append(shown.isEmpty() ? nullptr : shown.last()); }
     bool hasPendingChange() const override { return pending; }
     void setPendingChange(bool value) override { pending = value; }
 
     QList<QGraphicsItem*> shown;
     QList<QGraphicsItem*> editors;
-    int refreshes = 0;
     bool pending = false;
 };
 

@@ -50,6 +50,7 @@ void KorvexScriptedPrompt::clear()
     m_dialogAnswers.clear();
     m_messages.clear();
     m_files.clear();
+    m_colors.clear();
     m_dialogs.clear();
     m_menus.clear();
     m_unanswered = 0;
@@ -78,8 +79,9 @@ QString KorvexScriptedPrompt::file(QWidget*, const CKorvexFileRequest& request)
     return QString();
 }
 
-QColor KorvexScriptedPrompt::color(QWidget*, const QColor&, const QString&)
+QColor KorvexScriptedPrompt::color(QWidget*, const CKorvexColorRequest& request)
 {
+    m_colors.append(request);
     if (!m_colorAnswers.isEmpty())
         return m_colorAnswers.dequeue();
     ++m_unanswered;

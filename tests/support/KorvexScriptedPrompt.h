@@ -30,6 +30,7 @@ public:
 
     const QList<CKorvexMessageRequest>& messages() const { return m_messages; }
     const QList<CKorvexFileRequest>& files() const { return m_files; }
+    const QList<CKorvexColorRequest>& colors() const { return m_colors; }
     const QStringList& dialogs() const { return m_dialogs; }
     int unanswered() const { return m_unanswered; }
     /// Scripted answers not yet consumed.
@@ -38,7 +39,7 @@ public:
 
     int message(QWidget* parent, const CKorvexMessageRequest& request) override;
     QString file(QWidget* parent, const CKorvexFileRequest& request) override;
-    QColor color(QWidget* parent, const QColor& initial, const QString& title) override;
+    QColor color(QWidget* parent, const CKorvexColorRequest& request) override;
     int exec(QDialog& dialog) override;
     /// Records the menu (by its title, or object name when untitled) and chooses nothing.
     QAction* popup(QMenu& menu, const QPoint& globalPosition) override;
@@ -52,6 +53,7 @@ private:
     QQueue<DialogScript> m_dialogAnswers;
     QList<CKorvexMessageRequest> m_messages;
     QList<CKorvexFileRequest> m_files;
+    QList<CKorvexColorRequest> m_colors;
     QStringList m_dialogs;
     QStringList m_menus;
     int m_unanswered = 0;
