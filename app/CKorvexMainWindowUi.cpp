@@ -205,7 +205,7 @@ void CKorvexMainWindowUi::createDock(QMainWindow* window)
     dockWidgetContents->setObjectName(QStringLiteral("dockWidgetContents"));
     dockWidgetContents->setStyleSheet(QStringLiteral("QWidget {\n\n    color: rgb(0, 58, 86);\n\n}"));
     // Keeps the dock at panel width while it has nothing to show.
-    dockWidgetContents->setMinimumWidth(260);
+    dockWidgetContents->setMinimumWidth(320);
     auto* layout = new QVBoxLayout(dockWidgetContents);
     layout->setContentsMargins(0, 0, 0, 0);
     // A tall panel (text rows with the action editor) scrolls instead of stretching the window.

@@ -34,6 +34,8 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int minimum)
     auto* box = named(new QSpinBox(parent), name);
     box->setRange(minimum, largestValue);
     box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Room for the longest value would make the panel wider than its dock.
+    box->setMinimumWidth(64);
     return box;
 }
 
@@ -49,6 +51,16 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text)
     auto* push = named(new QPushButton(text, parent), name);
     push->setFixedWidth(32);
     return push;
+}
+
+QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& entries = {})
+{
+    auto* box = named(new QComboBox(parent), name);
+    box->addItems(entries);
+    // Long translated words must not push the panel wider than its dock.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(6);
+    return box;
 }
 
 QGroupBox* group(QWidget* parent, const char* name, const QString& title = QString())
@@ -146,7 +158,7 @@ void CKorvexPropertyForm::buildFillRow(QWidget* panel)
     fillColorGroup = group(panel, "fillColorGroup");
     auto* layout = new QVBoxLayout(fillColorGroup);
     fillColorLable = named(new QLabel(tr("Fill Mode ")), "fillColorLable");
-    fillColorComboBox = named(new QComboBox(fillColorGroup), "fillColorComboBox");
+    fillColorComboBox = comboBox(fillColorGroup, "fillColorComboBox");
     fillModeGroup = row(fillColorGroup, "fillModeGroup", fillColorLable, {fillColorComboBox});
     imgBackgroundLabel = named(new QLabel(tr("Background Color")), "imgBackgroundLabel");
     fillColorLineEdit = lineEdit(fillColorGroup, "fillColorLineEdit", true);
@@ -166,8 +178,8 @@ void CKorvexPropertyForm::buildImageRow(QWidget* parent)
     imagePathGroup = named(new QWidget(parent), "imagePathGroup");
     auto* layout = new QVBoxLayout(imagePathGroup);
     layout->setContentsMargins(0, 0, 0, 0);
-    imgSourceComboBox = named(new QComboBox(imagePathGroup), "imgSourceComboBox");
-    imgSourceComboBox->addItems({tr("From File"), tr("From Dictionary"), tr("From Scene State")});
+    imgSourceComboBox =
+        comboBox(imagePathGroup, "imgSourceComboBox", {tr("From File"), tr("From Dictionary"), tr("From Scene State")});
     layout->addWidget(row(imagePathGroup, "imgSourceRow", new QLabel(tr("Image Source")), {imgSourceComboBox}));
     imagePathLable = named(new QLabel(tr("File Name")), "imagePathLable");
     imageNameOnlyLineEdit = lineEdit(imagePathGroup, "imageNameOnlyLineEdit", true);
@@ -190,8 +202,7 @@ void CKorvexPropertyForm::buildImageSourceRows(QWidget* parent)
     imgDicPathButton = button(parent, "imgDicPathButton", QStringLiteral("..."));
     imgDicValueRow = row(parent, "imgDicValueRow", new QLabel(tr("Dictionary value")),
                          {ImgDicValueLineEdit, imgDicPathButton});
-    imgSceneStateType = named(new QComboBox(parent), "imgSceneStateType");
-    imgSceneStateType->addItems({tr("By Index"), tr("By Name")});
+    imgSceneStateType = comboBox(parent, "imgSceneStateType", {tr("By Index"), tr("By Name")});
     imgSceneStateTypeRow = row(parent, "imgSceneStateTypeRow", new QLabel(tr("Scene State")), {imgSceneStateType});
     imgSceneStateLabel = named(new QLabel(tr("Scene State Index")), "imgSceneStateLabel");
     ImgSceneStateLineEdit = lineEdit(parent, "ImgSceneStateLineEdit");
@@ -232,8 +243,7 @@ void CKorvexPropertyForm::buildTextRow(QWidget* panel)
 {
     textGroup = group(panel, "textGroup");
     auto* layout = new QVBoxLayout(textGroup);
-    textSourceComboBox = named(new QComboBox(textGroup), "textSourceComboBox");
-    textSourceComboBox->addItems({tr("From Text Editor"), tr("From Dictionary")});
+    textSourceComboBox = comboBox(textGroup, "textSourceComboBox", {tr("From Text Editor"), tr("From Dictionary")});
     layout->addWidget(row(textGroup, "textSourceRow", new QLabel(tr("Text Source")), {textSourceComboBox}));
     textLabel = named(new QLabel(tr("Text")), "textLabel");
     textLineEdit = lineEdit(textGroup, "textLineEdit", true);
