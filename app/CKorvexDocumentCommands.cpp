@@ -1,6 +1,6 @@
 #include "app/CKorvexDocumentCommands.h"
 
-#include "app/CKorvexBusyPopup.h"
+#include "properties/CKorvexBusyPopup.h"
 #include "app/DesignerMainWindow.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "services/CKorvexProductInfo.h"

@@ -2,8 +2,13 @@
 
 #include "io/CKorvexPropertyKeys.h"
 #include "io/CKorvexPropertyValue.h"
+#include "properties/CKorvexBusyPopup.h"
+#include "properties/CKorvexFontCatalog.h"
+#include "properties/CKorvexGradientDialog.h"
 #include "properties/CKorvexSourceRows.h"
 #include "properties/CKorvexSwatchStyle.h"
+#include "properties/CKorvexTextEditor.h"
+#include "properties/CKorvexThreadedFontLoading.h"
 #include "scene/CKorvexDesigner3DArea.h"
 #include "scene/CKorvexDesignerFormTextBox.h"
 #include "scene/CKorvexDesignerItem.h"
@@ -11,12 +16,14 @@
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexPictureFiles.h"
 #include "services/CKorvexProductInfo.h"
 #include "services/CKorvexPrompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -26,6 +33,7 @@
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTextDocument>
 
 namespace P = CKorvexPropertyKeys;
 namespace T = CKorvexItemTypes;
@@ -60,17 +68,23 @@ CKorvexPropertyWidget::CKorvexPropertyWidget(QWidget* parent)
     m_linearGradientWord = tr("Linear Gradient");
     m_imageWord = tr("Image");
     m_sources = std::make_unique<CKorvexSourceRows>(*this);
+    m_fonts = std::make_unique<CKorvexFontCatalog>();
     m_lastImagePath = CKorvexProductInfo::openSettings()->value(lastImagePathKey).toString();
     for (QWidget* row : m_form.rows())
         row->hide();
-    // The text editor and the gradient dialog come with their own change; until then their
-    // buttons say plainly that they do nothing.
-    m_form.textButton->setEnabled(false);
     connectButtons();
     connectFields();
 }
 
-CKorvexPropertyWidget::~CKorvexPropertyWidget() = default;
+CKorvexPropertyWidget::~CKorvexPropertyWidget()
+{
+    // A scene that outlives its panel must not call into it while its items go.
+    if (m_scene && m_scene->propertyWidget() == this)
+        m_scene->setPropertyWidget(nullptr);
+    // The loading thread writes into the catalog this panel owns.
+    if (m_fontLoading)
+        m_fontLoading->wait();
+}
 
 void CKorvexPropertyWidget::setScene(CKorvexDesignerScene* scene)
 {
@@ -174,8 +188,6 @@ void CKorvexPropertyWidget::showProperties(const CKorvexDesignerProperty& record
     m_form.zValueSpinBox->setValue(m_record.value(P::ZValue).toInt());
     m_sources->fill(m_record, sameItem);
     m_shownItem = shown;
-    // Gradients are edited in their own dialog, which this build does not have yet.
-    m_form.fillColorButton->setEnabled(fillMode() != m_linearGradientWord);
 }
 
 void CKorvexPropertyWidget::showAgain()
@@ -652,6 +664,8 @@ void CKorvexPropertyWidget::onFillColorButtonClick()
     openState();
     if (fillMode() == m_singleColorWord)
         chooseFillColor();
+    else if (fillMode() == m_linearGradientWord)
+        chooseGradient();
     applyChanges();
     showAgain();
     m_pendingChange = true;
@@ -667,6 +681,16 @@ void CKorvexPropertyWidget::chooseFillColor()
         return;
     m_fillColor = chosen;
     m_record.setValue(P::FillColor, CKorvexPropertyValue::colorList(chosen, withAlpha));
+}
+
+void CKorvexPropertyWidget::chooseGradient()
+{
+    CKorvexGradientDialog dialog(this);
+    if (auto* area = dynamic_cast<CKorvexDesignerRect*>(item()))
+        dialog.setGradient(area->gradient());
+    CKorvexPrompt::exec(dialog);
+    if (dialog.isAccepted())
+        m_record.setValue(P::FillColorGradient, dialog.gradientList());
 }
 
 void CKorvexPropertyWidget::onImagePathButtonClick()
@@ -717,7 +741,56 @@ void CKorvexPropertyWidget::onImageXButtonClick()
 
 void CKorvexPropertyWidget::onTextButtonClick()
 {
-    // The rich text editor is not part of this build; the button stays disabled until it is.
+    openState();
+    waitForFonts();
+    if (QGraphicsItem* target = item())
+        editText(target);
+    m_pendingChange = true;
+    closeState();
+}
+
+void CKorvexPropertyWidget::waitForFonts()
+{
+    if (m_fonts->isLoaded())
+        return;
+    if (!m_fontLoading) {
+        m_fontLoading = new CKorvexThreadedFontLoading(*m_fonts, this);
+        m_fontLoading->start();
+    }
+    CKorvexBusyPopup popup(this, 10);
+    popup.showNow(QStringLiteral("<b>") + tr("Loading fonts please wait..") + QStringLiteral("</b>"));
+    while (!m_fontLoading->wait(20)) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        popup.repaint();
+    }
+}
+
+void CKorvexPropertyWidget::editText(QGraphicsItem* target)
+{
+    auto* label = dynamic_cast<CKorvexDesignerLabel*>(target);
+    if (!label)
+        return;
+    QTextDocument document;
+    document.setHtml(label->storedHtml().isEmpty() ? label->html() : label->storedHtml());
+    const auto layOut = [&document] {
+        document.setTextWidth(9999999999999998.0);
+        document.setTextWidth(document.idealWidth());
+        document.setDocumentMargin(0);
+    };
+    layOut();
+    const bool isNew = label->data(CKorvexItemDataSlots::NewText).toInt() == 1;
+    if (isNew)
+        label->setData(CKorvexItemDataSlots::NewText, 0);
+    CKorvexTextEditor editor(*m_fonts, this);
+    editor.setWindowFlags(editor.windowFlags() | Qt::WindowMinMaxButtonsHint);
+    editor.setDocument(&document, isNew);
+    CKorvexPrompt::exec(editor);
+    layOut();
+    label->setStoredHtml(document.toHtml());
+    label->setTextWidth(document.idealWidth());
+    label->document()->setDocumentMargin(0);
+    if (m_scene)
+        m_scene->refreshItems();
 }
 
 void CKorvexPropertyWidget::openItemEditor()

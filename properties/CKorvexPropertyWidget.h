@@ -13,6 +13,8 @@
 #include <vector>
 
 class CKorvexDesignerItem;
+class CKorvexFontCatalog;
+class CKorvexThreadedFontLoading;
 class CKorvexSourceRows;
 class QGraphicsItem;
 
@@ -43,6 +45,8 @@ public:
     const CKorvexPropertyForm& form() const { return m_form; }
     QString currentType() const { return m_currentType; }
     bool isStateOpen() const { return m_stateOpen; }
+    /// The installed fonts the text editor offers, filled on the first text edit.
+    CKorvexFontCatalog& fontCatalog() { return *m_fonts; }
 
     /// Blocks the change handlers of every field until the result goes away.
     std::vector<QSignalBlocker> quiet() const;
@@ -105,6 +109,10 @@ private:
     void openState();
     void closeState();
     void chooseFillColor();
+    void chooseGradient();
+    /// Loads the fonts on their thread, showing a pop-up until they are in.
+    void waitForFonts();
+    void editText(QGraphicsItem* target);
     bool takeImageFile(const QString& file);
     QString fillMode() const;
     static int opacityForAlpha(int alpha);
@@ -112,6 +120,8 @@ private:
 
     CKorvexPropertyForm m_form;
     std::unique_ptr<CKorvexSourceRows> m_sources;
+    std::unique_ptr<CKorvexFontCatalog> m_fonts;
+    CKorvexThreadedFontLoading* m_fontLoading = nullptr;
     CKorvexDesignerProperty m_record;
     QString m_currentType;
     QColor m_penColor;

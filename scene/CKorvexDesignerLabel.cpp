@@ -1,5 +1,7 @@
 #include "scene/CKorvexDesignerLabel.h"
 
+#include "scene/CKorvexItemDataSlots.h"
+
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QTextDocument>
@@ -20,6 +22,7 @@ void CKorvexDesignerLabel::applyNewItemDefaults()
     document()->setDocumentMargin(0);
     setTextWidth(document()->idealWidth());
     setBackground(QColor(255, 255, 255, 0));
+    setData(CKorvexItemDataSlots::NewText, 1);
 }
 
 QString CKorvexDesignerLabel::defaultFontFamily()

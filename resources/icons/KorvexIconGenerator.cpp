@@ -204,6 +204,23 @@ void label(QPainter& p)
     p.drawRoundedRect(QRectF(5, 25, 22, 3), 1, 1);
 }
 
+void boldStyle(QPainter& p)
+{
+    drawLetter(p, QStringLiteral("B"), true, false, QRectF(8, 6, 16, 20), ink);
+}
+
+void italicStyle(QPainter& p)
+{
+    drawLetter(p, QStringLiteral("I"), false, true, QRectF(10, 6, 12, 20), ink, QStringLiteral("DejaVu Serif"));
+}
+
+void underlineStyle(QPainter& p)
+{
+    drawLetter(p, QStringLiteral("U"), false, false, QRectF(8, 4, 16, 18), ink);
+    p.setBrush(accent);
+    p.drawRoundedRect(QRectF(7, 25, 18, 2.5), 1, 1);
+}
+
 void image(QPainter& p)
 {
     p.setPen(outline(ink));
@@ -343,6 +360,9 @@ int main(int argc, char* argv[])
         {QStringLiteral("send_backward.png"), 32, both, sendBackward},
         {QStringLiteral("send_foreward.png"), 32, both, bringForward},
         {QStringLiteral("KorvexDesigner.png"), 64, {2}, logo},
+        {QStringLiteral("bold.png"), 32, both, boldStyle},
+        {QStringLiteral("italic.png"), 32, both, italicStyle},
+        {QStringLiteral("underline.png"), 32, both, underlineStyle},
     };
     QTextStream out(stdout);
     int failures = 0;

@@ -1,7 +1,7 @@
 #include "KorvexScriptedPrompt.h"
 #include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
-#include "app/CKorvexBusyPopup.h"
+#include "properties/CKorvexBusyPopup.h"
 #include "app/CKorvexCommandLine.h"
 #include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"

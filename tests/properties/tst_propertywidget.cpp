@@ -6,7 +6,10 @@
 #include "core/CKorvexUndoManager.h"
 #include "dictionary/CKorvexDictionary.h"
 #include "io/CKorvexPropertyKeys.h"
+#include "properties/CKorvexFontCatalog.h"
+#include "properties/CKorvexGradientDialog.h"
 #include "properties/CKorvexPropertyWidget.h"
+#include "properties/QColorRampEditor.h"
 #include "scene/CKorvexDesignerImage.h"
 #include "scene/CKorvexDesignerScreen.h"
 
@@ -16,6 +19,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 namespace P = CKorvexPropertyKeys;
 using namespace KorvexDialogDriver;
@@ -75,6 +79,8 @@ private slots:
     void clearButtonStoresABlank();
     void panelEditSurvivesSaveAndOpen();
     void dictionarySources();
+    void gradientFromTheDialog();
+    void newLabelTextFromTheEditor();
 
 private:
     std::unique_ptr<PanelBench> m_bench;
@@ -285,6 +291,52 @@ void TestPropertyWidget::dictionarySources()
     QCOMPARE(m_bench->field<QLineEdit>("textDicValueLineEdit")->text(), QString("Annual report"));
     m_bench->field<QLineEdit>("textDicValueLineEdit")->clear();
     QVERIFY(!CKorvexDictionary::HasDictionaryKey(QString("Title")));
+}
+
+void TestPropertyWidget::gradientFromTheDialog()
+{
+    QTemporaryDir dir;
+    m_bench->show({"type:rect", "is gradient mode:1", "fill color gradient:0 0 1 0 0 0 0 255 1 255 255 255"});
+    KorvexScriptedPrompt prompt;
+    QString handed;
+    prompt.answerDialog([&handed](QDialog& dialog) {
+        auto& gradient = static_cast<CKorvexGradientDialog&>(dialog);
+        handed = gradient.gradientList().join(' ');
+        gradient.ramp()->setRamp({{0.0, Qt::red}, {0.25, Qt::green}, {1.0, Qt::blue}});
+        gradient.onOkButtonClicked();
+        return int(QDialog::Accepted);
+    });
+    click(m_bench->field<QPushButton>("fillColorButton"));
+    const QString stored = "0 0 1 0 0 255 0 0 0.25 0 255 0 1 0 0 255";
+    QCOMPARE(handed, QString("0 0 1 0 0 0 0 255 1 255 255 255"));
+    QCOMPARE(m_bench->value(P::FillColorGradient).toStringList().join(' '), stored);
+    QCOMPARE(m_bench->history.UndoCount(), 1);
+    QVERIFY(m_bench->scene.writeTemplate(dir.filePath("page.ktf")));
+    PanelBench reopened;
+    QVERIFY(reopened.scene.readTemplate(dir.filePath("page.ktf")));
+    reopened.item = reopened.scene.pageItems().first();
+    QCOMPARE(reopened.value(P::FillColorGradient).toStringList().join(' '), stored);
+    m_bench->scene.undo();
+    QCOMPARE(m_bench->value(P::FillColorGradient).toStringList().join(' '), QString("0 0 1 0 0 0 0 255 1 255 255 255"));
+}
+
+void TestPropertyWidget::newLabelTextFromTheEditor()
+{
+    KorvexScriptedPrompt prompt;
+    QString familyShown;
+    prompt.answerDialog([&familyShown](QDialog& dialog) {
+        familyShown = child<QComboBox>(&dialog, "fontNameComBox")->currentText() + ' '
+                      + child<QComboBox>(&dialog, "fontSizeComBox")->currentText();
+        auto* text = child<QTextEdit>(&dialog, "textEdit");
+        text->selectAll();
+        QTest::keyClicks(text, "Hello");
+        click(child<QPushButton>(&dialog, "okPushButton"));
+        return dialog.result();
+    });
+    QGraphicsItem* label = m_bench->scene.createItem("label", QPointF(20, 20));
+    QCOMPARE(familyShown, m_bench->panel.fontCatalog().defaultFamily() + " 12");
+    QCOMPARE(m_bench->scene.itemProperties(label).value(P::Text).toString(), QString("Hello"));
+    QVERIFY(m_bench->panel.hasPendingChange() && prompt.pendingAnswers() == 0);
 }
 
 KORVEX_TEST_MAIN(TestPropertyWidget)

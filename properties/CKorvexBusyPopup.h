@@ -10,7 +10,7 @@ class CKorvexBusyPopup : public QWidget
     Q_OBJECT
 
 public:
-    explicit CKorvexBusyPopup(QWidget* owner);
+    explicit CKorvexBusyPopup(QWidget* owner, int margin = 12);
 
     /// Shows the text centred over the owner and paints it before returning.
     void showNow(const QString& richText);

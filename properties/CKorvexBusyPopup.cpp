@@ -1,10 +1,10 @@
-#include "app/CKorvexBusyPopup.h"
+#include "properties/CKorvexBusyPopup.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
-CKorvexBusyPopup::CKorvexBusyPopup(QWidget* owner)
+CKorvexBusyPopup::CKorvexBusyPopup(QWidget* owner, int margin)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
     , m_owner(owner)
     , m_label(new QLabel(this))
@@ -12,8 +12,9 @@ CKorvexBusyPopup::CKorvexBusyPopup(QWidget* owner)
     setObjectName(QStringLiteral("busyPopup"));
     m_label->setObjectName(QStringLiteral("busyLabel"));
     m_label->setTextFormat(Qt::RichText);
+    m_label->setAlignment(Qt::AlignCenter);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(m_label);
 }
 

@@ -1,0 +1,7 @@
+#include "properties/CKorvexLineEdit.h"
+
+void CKorvexLineEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
