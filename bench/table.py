@@ -30,6 +30,11 @@ ROWS = [
     ("repaint view 400%", "repaint", "400%", "repaintFloor", "plain scene",
      "<= 2 x floor at 10000", lambda t, f, n: t <= 2 * f if n == 10000 and f else None),
     ("preview picture", "preview", "", None, "", "", None),
+    ("font loading (families: see the note above)", "fontLoading", "", None, "", "", None),
+    ("text editor, first opening (loads the fonts)", "editorFirstOpen", "", None, "", "", None),
+    ("text editor, second opening", "editorSecondOpen", "", None, "", "", None),
+    ("text editor Ok: coverage of 10000 characters, 3 families", "coverageWalk", "", None, "",
+     "<= 50 ms at 10000", lambda t, f, n: t <= 50 if n == 10000 else None),
     ("start-up to window shown (empty page)", "startup", "", "startupFloor", "bare window", "", None),
 ]
 
