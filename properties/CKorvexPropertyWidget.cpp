@@ -296,8 +296,8 @@ void CKorvexPropertyWidget::showFill()
         m_form.opacityGroupBox->hide();
         const QStringList gradient = listOf(m_record, P::FillColorGradient);
         if (gradient.size() > 3)
-            m_form.fillColorLineEdit->setStyleSheet(
-                CKorvexSwatchStyle::gradientStyle(CKorvexPropertyValue::gradient(gradient)));
+            setSwatchStyle(m_form.fillColorLineEdit,
+                           CKorvexSwatchStyle::gradientStyle(CKorvexPropertyValue::gradient(gradient)));
         return;
     }
     if (fill.size() == 3) {
@@ -367,7 +367,14 @@ void CKorvexPropertyWidget::showFillSubRows(bool swatch, bool image)
 
 void CKorvexPropertyWidget::showSwatchColor(QLineEdit* swatch, const QStringList& rgb)
 {
-    swatch->setStyleSheet(CKorvexSwatchStyle::colorStyle(rgb));
+    setSwatchStyle(swatch, CKorvexSwatchStyle::colorStyle(rgb));
+}
+
+void CKorvexPropertyWidget::setSwatchStyle(QLineEdit* swatch, const QString& style)
+{
+    // A new style sheet restyles the widget: costly when selecting from item to item.
+    if (swatch->styleSheet() != style)
+        swatch->setStyleSheet(style);
 }
 
 QString CKorvexPropertyWidget::fillMode() const

@@ -99,6 +99,7 @@ private:
     void showFillSubRows(bool swatch, bool image);
     void showOpacity(const QStringList& fill);
     void showSwatchColor(QLineEdit* swatch, const QStringList& rgb);
+    static void setSwatchStyle(QLineEdit* swatch, const QString& style);
     void applyTo(QGraphicsItem* item);
     void applyLine(QGraphicsItem* item);
     void applyArea(QGraphicsItem* item, const QString& type);

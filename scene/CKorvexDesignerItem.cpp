@@ -31,7 +31,7 @@ double wholePenWidth(double scaled)
 } // namespace
 
 CKorvexDesignerItem::CKorvexDesignerItem(QGraphicsScene* scene)
-    : m_handles(std::make_unique<CKorvexResizeHandles>(scene))
+    : m_scene(scene)
     , m_context(CKorvexDesignerContext::of(scene))
 {
     m_record.setOwner(this);
@@ -107,7 +107,32 @@ QString CKorvexDesignerItem::recordType() const
 
 CKorvexResizeHandles* CKorvexDesignerItem::handles() const
 {
+    if (!m_handles) {
+        m_handles = std::make_unique<CKorvexResizeHandles>(m_item && m_item->scene() ? m_item->scene() : m_scene);
+        if (m_item)
+            m_handles->attach(m_item);
+    }
     return m_handles.get();
+}
+
+void CKorvexDesignerItem::dropHandlesLater()
+{
+    if (m_dropPending)
+        return;
+    m_dropPending = true;
+    QMetaObject::invokeMethod(this, [this] { dropHandlesIfUnselected(); }, Qt::QueuedConnection);
+}
+
+void CKorvexDesignerItem::dropHandlesIfUnselected()
+{
+    m_dropPending = false;
+    if (m_selected || !m_handles)
+        return;
+    // The scene may still point at the handle that was pressed last.
+    auto* scene = qobject_cast<CKorvexDesignerScene*>(m_item ? m_item->scene() : nullptr);
+    if (scene && CKorvexResizeHandles::of(scene->currentItem()) == m_handles.get())
+        scene->setCurrentItem(m_item);
+    m_handles.reset();
 }
 
 void CKorvexDesignerItem::placeHandles(int skip)
@@ -133,9 +158,12 @@ void CKorvexDesignerItem::setSelected(bool selected)
         m_context->selection().remove(this);
     if (m_item)
         m_item->setSelected(selected);
-    if (m_handles) {
-        m_handles->show(selected);
+    if (selected) {
+        handles()->show(true);
         m_handles->place();
+    } else if (m_handles) {
+        m_handles->show(false);
+        dropHandlesLater();
     }
 }
 

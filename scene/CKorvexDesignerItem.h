@@ -54,7 +54,11 @@ public:
     /// The record's "type", lower-cased.
     QString recordType() const;
 
+    /// The item's handles, made when first asked for: a page of thousands of items holds handles
+    /// only for the ones selected.
     CKorvexResizeHandles* handles() const;
+    /// The handles when they exist, else null.
+    CKorvexResizeHandles* existingHandles() const { return m_handles.get(); }
     void placeHandles(int skip = -1);
 
     bool isSelected() const;
@@ -85,13 +89,19 @@ private:
     bool isDraggable(const QGraphicsSceneMouseEvent* event) const;
     QPointF snapped(const QPointF& point) const;
     void applyScaledGeometry(const CKorvexGeometrySnapshot& scaled);
+    /// Drops the handles of an item left unselected, once the event that deselected it is over
+    /// (a press on a handle deselects its item before selecting it again).
+    void dropHandlesLater();
+    void dropHandlesIfUnselected();
 
     CKorvexGeometrySnapshot m_snapshot;
     QPointF m_lastDragPosition;
     bool m_selected = false;
     bool m_hasRecord = false;
     CKorvexDesignerProperty m_record;
-    std::unique_ptr<CKorvexResizeHandles> m_handles;
+    mutable std::unique_ptr<CKorvexResizeHandles> m_handles;
+    bool m_dropPending = false;
+    QGraphicsScene* m_scene = nullptr;
     QGraphicsItem* m_item = nullptr;
     CKorvexDesignerContext* m_context = nullptr;
 };

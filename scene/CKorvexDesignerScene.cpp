@@ -191,8 +191,8 @@ void CKorvexDesignerScene::updateHandleSizes()
     const auto companions = m_context.companions();
     for (CKorvexDesignerItem* companion : companions) {
         if (companion->item() && companion->item() != m_screen && companion->item()->scene() == this
-            && companion->handles())
-            companion->handles()->setHandleSide(side);
+            && companion->existingHandles())
+            companion->existingHandles()->setHandleSide(side);
     }
     update();
 }
@@ -209,8 +209,26 @@ QStringList CKorvexDesignerScene::usedFontFamilies(const QTextDocument* document
 
 void CKorvexDesignerScene::showInPanel(QGraphicsItem* item)
 {
+    if (m_panelHolds > 0) {
+        m_panelShowPending = true;
+        m_panelPendingItem = item;
+        return;
+    }
     if (m_propertyPanel)
         m_propertyPanel->showProperties(itemProperties(item));
+}
+
+void CKorvexDesignerScene::holdPanel()
+{
+    ++m_panelHolds;
+}
+
+void CKorvexDesignerScene::releasePanel()
+{
+    if (m_panelHolds == 0 || --m_panelHolds > 0 || !m_panelShowPending)
+        return;
+    m_panelShowPending = false;
+    showInPanel(m_panelPendingItem);
 }
 
 void CKorvexDesignerScene::refreshPropertyPanel()
@@ -432,7 +450,6 @@ void CKorvexDesignerScene::finishTemplateRead()
 {
     ClearSelection();
     clearPendingChanges();
-    refreshItems();
     showInPanel(nullptr);
     showInPanel(m_screen);
     m_undoManager->ClearHistory();

@@ -78,8 +78,11 @@ public:
 
     void setPropertyWidget(CKorvexPropertyPanel* panel) { m_propertyPanel = panel; }
     CKorvexPropertyPanel* propertyWidget() const { return m_propertyPanel; }
-    /// Shows the item's record in the panel (null: no item).
+    /// Shows the item's record in the panel (null: no item); while the panel is held, only the
+    /// last item asked for is shown, when it is released.
     void showInPanel(QGraphicsItem* item);
+    void holdPanel();
+    void releasePanel();
     /// Shows the current item's record again after its item changed underneath.
     void refreshPropertyPanel();
     /// Shows the item and opens its main editor in the panel.
@@ -177,6 +180,9 @@ private:
     bool m_savedSmoothPixmap = false;
     QHash<CKorvexDesignerItem*, CKorvexDesignerProperty> m_stateSnapshot;
     CKorvexPropertyPanel* m_propertyPanel = nullptr;
+    int m_panelHolds = 0;
+    bool m_panelShowPending = false;
+    QGraphicsItem* m_panelPendingItem = nullptr;
     CKorvexPageSetupChooser m_pageSetupChooser;
     std::unique_ptr<CKorvexSceneInput> m_input;
     std::unique_ptr<CKorvexSceneItemMaker> m_maker;

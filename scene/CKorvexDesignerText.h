@@ -34,6 +34,8 @@ public:
     /// The HTML given by the text editor or the record; shown at once when the text is typed in.
     QString storedHtml() const;
     void setStoredHtml(const QString& html);
+    /// Stores the HTML without showing it; refreshFromDictionary shows it.
+    void keepStoredHtml(const QString& html) { m_storedHtml = html; }
 
     /// Plain text of the shown document.
     QString text() const;

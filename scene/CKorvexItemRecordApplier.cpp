@@ -159,7 +159,8 @@ void CKorvexItemRecordApplier::applyLabel(CKorvexDesignerLabel& label, CKorvexDe
     label.setDictionaryKey(record.value(P::DictionaryKey).toString());
     label.setBackground(fillBrush(record));
     const QString html = record.value(P::Html).toString();
-    label.setStoredHtml(html);
+    // Shown once, by the refresh below: laying rich text out is most of building a label.
+    label.keepStoredHtml(html);
     if (html.isEmpty() && !record.value(P::Text).toString().isEmpty())
         label.setPlainText(record.value(P::Text).toString());
     label.refreshFromDictionary();

@@ -15,7 +15,7 @@ CKorvexPreviewStaging::CKorvexPreviewStaging(CKorvexDesignerScene& scene)
     }
     const auto items = m_scene.pageItems();
     for (QGraphicsItem* item : items) {
-        CKorvexResizeHandles* handles = CKorvexDesignerItem::companionOf(item)->handles();
+        CKorvexResizeHandles* handles = CKorvexDesignerItem::companionOf(item)->existingHandles();
         if (handles && handles->anyVisible()) {
             handles->show(false);
             m_hiddenHandles.append(handles);

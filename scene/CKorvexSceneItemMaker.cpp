@@ -148,6 +148,15 @@ bool CKorvexSceneItemMaker::addItemsFromLines(const QStringList& lines)
 {
     if (lines.size() < 2)
         return false;
+    // Every item built is shown in the panel in turn; only the last one is ever seen.
+    m_scene.holdPanel();
+    const bool added = addBlocks(lines);
+    m_scene.releasePanel();
+    return added;
+}
+
+bool CKorvexSceneItemMaker::addBlocks(const QStringList& lines)
+{
     int position = 0;
     while (position < lines.size()) {
         CKorvexDesignerProperty record;

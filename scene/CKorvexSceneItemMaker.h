@@ -26,6 +26,7 @@ private:
     QGraphicsItem* buildItem(const QString& kind);
     void recordCreation(QGraphicsItem* item);
     void recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before);
+    bool addBlocks(const QStringList& lines);
 
     CKorvexDesignerScene& m_scene;
 };

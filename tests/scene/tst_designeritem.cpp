@@ -111,7 +111,17 @@ void TestDesignerItem::companionLifetime()
     given.setOwner(nullptr);
     companion->setRecord(given);
     QVERIFY(!given.owner() && companion->record().owner() == companion);
+    // Handles exist while the item is selected, and go with it.
+    QCOMPARE(scene->items().size(), itemsBefore + 1);
+    companion->setSelected(true);
+    companion->setSelected(false);
+    companion->setSelected(true);
+    QCoreApplication::processEvents();
     QCOMPARE(scene->items().size(), itemsBefore + 1 + CKorvexResizeHandles::Count);
+    companion->setSelected(false);
+    QCoreApplication::processEvents();
+    QVERIFY(!companion->existingHandles() && scene->items().size() == itemsBefore + 1);
+    companion->setSelected(true);
     delete rect;
     QVERIFY(companion.isNull() && scene->items().size() == itemsBefore && scene->context().companions().size() == 1);
     // Selected companions go down with their scene.
