@@ -112,7 +112,7 @@ void CKorvexDesignerImage::preparePictures()
         m_scaledFilePicture = QImage();
         m_scaledFrom = 0;
         if (m_hasFilePicture && cacheableSize(w, h)) {
-            m_scaledFilePicture = m_filePicture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_scaledFilePicture = CKorvexPictureFiles::scaled(m_filePicture, QSize(w, h));
             m_scaledFrom = m_filePicture.cacheKey();
         }
     }

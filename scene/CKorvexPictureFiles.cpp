@@ -40,6 +40,12 @@ QCache<QString, KeptPicture>& keptPictures()
     return cache;
 }
 
+QCache<QString, QImage>& scaledPictures()
+{
+    static QCache<QString, QImage> cache(int(CKorvexPictureFiles::keptBytes / 1024));
+    return cache;
+}
+
 QImage decode(QImageReader& reader)
 {
     if (!CKorvexPictureFiles::acceptableSize(reader.size()))
@@ -104,6 +110,16 @@ QImage CKorvexPictureFiles::load(const QString& path)
     return picture;
 }
 
+QImage CKorvexPictureFiles::scaled(const QImage& picture, const QSize& size)
+{
+    const QString key = QStringLiteral("%1:%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+    if (const QImage* kept = scaledPictures().object(key))
+        return *kept;
+    const QImage result = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaledPictures().insert(key, new QImage(result), int(qMax<qint64>(1, result.sizeInBytes() / 1024)));
+    return result;
+}
+
 bool CKorvexPictureFiles::acceptableSize(const QSize& size)
 {
     if (!size.isValid())
@@ -115,4 +131,5 @@ bool CKorvexPictureFiles::acceptableSize(const QSize& size)
 void CKorvexPictureFiles::clear()
 {
     keptPictures().clear();
+    scaledPictures().clear();
 }
