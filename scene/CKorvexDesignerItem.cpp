@@ -111,22 +111,27 @@ CKorvexResizeHandles* CKorvexDesignerItem::handles() const
         m_handles = std::make_unique<CKorvexResizeHandles>(m_item && m_item->scene() ? m_item->scene() : m_scene);
         if (m_item)
             m_handles->attach(m_item);
+        m_handles->show(m_selected);
     }
     return m_handles.get();
 }
 
-void CKorvexDesignerItem::dropHandlesLater()
+void CKorvexDesignerItem::syncHandlesLater()
 {
-    if (m_dropPending)
+    if (m_syncPending)
         return;
-    m_dropPending = true;
-    QMetaObject::invokeMethod(this, [this] { dropHandlesIfUnselected(); }, Qt::QueuedConnection);
+    m_syncPending = true;
+    QMetaObject::invokeMethod(this, [this] { syncHandles(); }, Qt::QueuedConnection);
 }
 
-void CKorvexDesignerItem::dropHandlesIfUnselected()
+void CKorvexDesignerItem::syncHandles()
 {
-    m_dropPending = false;
-    if (m_selected || !m_handles)
+    m_syncPending = false;
+    if (m_selected) {
+        handles();
+        return;
+    }
+    if (!m_handles)
         return;
     // The scene may still point at the handle that was pressed last.
     auto* scene = qobject_cast<CKorvexDesignerScene*>(m_item ? m_item->scene() : nullptr);
@@ -158,13 +163,12 @@ void CKorvexDesignerItem::setSelected(bool selected)
         m_context->selection().remove(this);
     if (m_item)
         m_item->setSelected(selected);
-    if (selected) {
-        handles()->show(true);
+    if (m_handles) {
+        m_handles->show(selected);
         m_handles->place();
-    } else if (m_handles) {
-        m_handles->show(false);
-        dropHandlesLater();
     }
+    if (!m_handles || !selected)
+        syncHandlesLater();
 }
 
 QPointF CKorvexDesignerItem::lastDragPosition() const

@@ -89,10 +89,11 @@ private:
     bool isDraggable(const QGraphicsSceneMouseEvent* event) const;
     QPointF snapped(const QPointF& point) const;
     void applyScaledGeometry(const CKorvexGeometrySnapshot& scaled);
-    /// Drops the handles of an item left unselected, once the event that deselected it is over
-    /// (a press on a handle deselects its item before selecting it again).
-    void dropHandlesLater();
-    void dropHandlesIfUnselected();
+    /// Makes or drops the handles to follow the selection once the current event is over: a read
+    /// selects every item it builds in turn, and a press on a handle deselects its item before
+    /// selecting it again.
+    void syncHandlesLater();
+    void syncHandles();
 
     CKorvexGeometrySnapshot m_snapshot;
     QPointF m_lastDragPosition;
@@ -100,7 +101,7 @@ private:
     bool m_hasRecord = false;
     CKorvexDesignerProperty m_record;
     mutable std::unique_ptr<CKorvexResizeHandles> m_handles;
-    bool m_dropPending = false;
+    bool m_syncPending = false;
     QGraphicsScene* m_scene = nullptr;
     QGraphicsItem* m_item = nullptr;
     CKorvexDesignerContext* m_context = nullptr;

@@ -99,9 +99,7 @@ QList<QGraphicsItem*> CKorvexScenePageOperations::itemsToDelete(CKorvexDesignerS
     const auto items = scene.pageItems();
     for (QGraphicsItem* item : items) {
         const CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
-        const bool handlesShown = companion->existingHandles() && companion->existingHandles()->anyVisible();
-        const bool selectedText = dynamic_cast<CKorvexDesignerText*>(item) && companion->isSelected();
-        if (handlesShown || selectedText)
+        if (companion->isSelected())
             result.append(item);
     }
     return result;
