@@ -297,6 +297,27 @@ void logo(QPainter& p)
     p.drawPolygon(QVector<QPointF>{centre, right, bottomRight, bottom});
 }
 
+void plus(QPainter& p)
+{
+    p.setPen(outline(primary, 5));
+    p.drawLine(QPointF(16, 7), QPointF(16, 25));
+    p.drawLine(QPointF(7, 16), QPointF(25, 16));
+}
+
+void minus(QPainter& p)
+{
+    p.setPen(outline(accentDark, 5));
+    p.drawLine(QPointF(7, 16), QPointF(25, 16));
+}
+
+void moveArrow(QPainter& p, bool up)
+{
+    const double direction = up ? 1 : -1;
+    p.setPen(outline(primary, 4));
+    p.drawLine(QPointF(16, 16 - direction * 2), QPointF(16, 16 + direction * 10));
+    drawArrowHead(p, QPointF(16, 16 - direction * 11), up, 8, 10, primary);
+}
+
 struct Icon
 {
     QString fileName;
@@ -343,6 +364,10 @@ int main(int argc, char* argv[])
         {QStringLiteral("send_backward.png"), 32, both, sendBackward},
         {QStringLiteral("send_foreward.png"), 32, both, bringForward},
         {QStringLiteral("KorvexDesigner.png"), 64, {2}, logo},
+        {QStringLiteral("plus.png"), 32, both, plus},
+        {QStringLiteral("minus.png"), 32, both, minus},
+        {QStringLiteral("up.png"), 32, both, [](QPainter& p) { moveArrow(p, true); }},
+        {QStringLiteral("down.png"), 32, both, [](QPainter& p) { moveArrow(p, false); }},
     };
     QTextStream out(stdout);
     int failures = 0;
