@@ -1,5 +1,7 @@
 #include "properties/CKorvexPropertyForm.h"
 
+#include "actions/CKorvexActionWidget.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -276,12 +278,8 @@ void CKorvexPropertyForm::buildSmallRows(QWidget* panel)
            "symbols or spaces, for pre-populate actions to work."));
     (new QVBoxLayout(formTextBoxNameGroup))
         ->addWidget(row(formTextBoxNameGroup, "formTextBoxRow", formTextBoxLabel, {formTextBoxLineEdit}));
-    // Click actions are edited here once their editor exists; until then the row says so and stays inert.
-    actionWidget = group(panel, "actionWidget", tr("Action"));
-    auto* note = new QLabel(tr("Click actions cannot be edited in this version."), actionWidget);
-    note->setWordWrap(true);
-    (new QVBoxLayout(actionWidget))->addWidget(note);
-    actionWidget->setEnabled(false);
+    actionWidget = named(new CKorvexActionWidget(panel), "actionWidget");
+    actionWidget->setMinimumHeight(250);
     for (QWidget* widget : QList<QWidget*>{urlGroup, zValueGroup, formTextBoxNameGroup, actionWidget})
         m_column->addWidget(widget);
 }

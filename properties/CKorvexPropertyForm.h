@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QList>
 
+class CKorvexActionWidget;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -21,7 +22,7 @@ class CKorvexPropertyForm
     Q_DECLARE_TR_FUNCTIONS(CKorvexPropertyWidget)
 
 public:
-    /// Lays the rows out on panel; the action row is a placeholder the panel may replace.
+    /// Lays the rows out on panel.
     void setupUi(QWidget* panel);
 
     /// Every row a type may show.
@@ -97,7 +98,7 @@ public:
     QLabel* formTextBoxLabel = nullptr;
     QLineEdit* formTextBoxLineEdit = nullptr;
 
-    QWidget* actionWidget = nullptr;
+    CKorvexActionWidget* actionWidget = nullptr;
 
 private:
     void buildLocationRows(QWidget* panel);

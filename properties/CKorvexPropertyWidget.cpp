@@ -1,5 +1,7 @@
 #include "properties/CKorvexPropertyWidget.h"
 
+#include "actions/CKorvexActionEnabled.h"
+#include "actions/CKorvexActionWidget.h"
 #include "io/CKorvexPropertyKeys.h"
 #include "io/CKorvexPropertyValue.h"
 #include "properties/CKorvexBusyPopup.h"
@@ -147,6 +149,12 @@ void CKorvexPropertyWidget::connectFields()
     connect(m_form.textDicLineEdit, &QLineEdit::textChanged, this, &CKorvexPropertyWidget::onTextDicLineEditChange);
     connect(m_form.textDicValueLineEdit, &QLineEdit::textChanged, this,
             &CKorvexPropertyWidget::onTextDicValueLineEditChange);
+    connect(m_form.actionWidget, &CKorvexActionWidget::onActionInfoChange, this,
+            &CKorvexPropertyWidget::onActionWidgetChange);
+    connect(m_form.actionWidget, &CKorvexActionWidget::onActionSettingsWillChange, this,
+            &CKorvexPropertyWidget::onActionSettingsWillChange);
+    connect(m_form.actionWidget, &CKorvexActionWidget::onActionSettingsChanged, this,
+            &CKorvexPropertyWidget::onActionSettingsFinishChange);
 }
 
 std::vector<QSignalBlocker> CKorvexPropertyWidget::quiet() const
@@ -157,7 +165,8 @@ std::vector<QSignalBlocker> CKorvexPropertyWidget::quiet() const
         m_form.urlLineEdit, m_form.formTextBoxLineEdit, m_form.fillColorComboBox, m_form.opacitySpinBox,
         m_form.imgSourceComboBox, m_form.imgSceneStateType, m_form.textSourceComboBox,
         m_form.imgKeepAspectRatioCheckBox, m_form.imgScaleToFitCheckBox, m_form.ImgSceneStateLineEdit,
-        m_form.ImgDicLineEdit, m_form.ImgDicValueLineEdit, m_form.textDicLineEdit, m_form.textDicValueLineEdit};
+        m_form.ImgDicLineEdit, m_form.ImgDicValueLineEdit, m_form.textDicLineEdit, m_form.textDicValueLineEdit,
+        m_form.actionWidget};
     std::vector<QSignalBlocker> blockers;
     blockers.reserve(size_t(fields.size()));
     for (QObject* field : fields)
@@ -186,6 +195,7 @@ void CKorvexPropertyWidget::showProperties(const CKorvexDesignerProperty& record
     showImagePath();
     m_form.urlLineEdit->setText(m_record.value(P::Url).toString());
     m_form.zValueSpinBox->setValue(m_record.value(P::ZValue).toInt());
+    showAction();
     m_sources->fill(m_record, sameItem);
     m_shownItem = shown;
 }
@@ -350,6 +360,13 @@ void CKorvexPropertyWidget::showImagePath()
         showFillSubRows(false, true);
         selectFillMode(m_imageWord);
     }
+}
+
+void CKorvexPropertyWidget::showAction()
+{
+    const auto* carrier = dynamic_cast<CKorvexActionEnabled*>(item());
+    if (carrier && m_record.contains(P::Action))
+        m_form.actionWidget->SetAction(carrier->GetAction());
 }
 
 void CKorvexPropertyWidget::selectFillMode(const QString& mode)
@@ -600,6 +617,38 @@ void CKorvexPropertyWidget::onOpacityChange(int value)
     applyChanges();
     m_pendingChange = true;
     if (ownStep)
+        closeState();
+}
+
+void CKorvexPropertyWidget::onActionWidgetChange(ActionType, QMap<ActionProperty, QVariant>)
+{
+    // Inside an edit the editor opened the state; a change outside one is a step of its own.
+    const bool ownStep = !m_stateOpen;
+    if (ownStep)
+        openState();
+    {
+        const auto blocked = quiet();
+        auto* carrier = dynamic_cast<CKorvexActionEnabled*>(item());
+        if (carrier) {
+            carrier->SetAction(m_form.actionWidget->GetAction());
+            m_record.setValue(P::Action, carrier->ActionToString());
+            companion()->setRecord(m_record);
+            m_pendingChange = true;
+        }
+    }
+    if (ownStep)
+        closeState();
+}
+
+void CKorvexPropertyWidget::onActionSettingsWillChange()
+{
+    // One edit of the editor, however many keystrokes, is one undo step.
+    beginState(true);
+}
+
+void CKorvexPropertyWidget::onActionSettingsFinishChange()
+{
+    if (m_stateOpen)
         closeState();
 }
 

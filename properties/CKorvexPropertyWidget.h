@@ -1,13 +1,16 @@
 #pragma once
 
+#include "actions/ActionType.h"
 #include "io/CKorvexDesignerProperty.h"
 #include "properties/CKorvexPropertyForm.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexPropertyPanel.h"
 
 #include <QColor>
+#include <QMap>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QVariant>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -63,6 +66,9 @@ public slots:
     void onOpacityChange(int value);
     void sliderPressed();
     void sliderReleased();
+    void onActionWidgetChange(ActionType type, QMap<ActionProperty, QVariant> info);
+    void onActionSettingsWillChange();
+    void onActionSettingsFinishChange();
     void onImgSourceComboBox(int index);
     void onImgSceneStateTypeChanged(int index);
     void onTextSourceComboBox(int index);
@@ -95,6 +101,7 @@ private:
     void showFill();
     void show3DMode();
     void showImagePath();
+    void showAction();
     void selectFillMode(const QString& mode);
     void showFillSubRows(bool swatch, bool image);
     void showOpacity(const QStringList& fill);

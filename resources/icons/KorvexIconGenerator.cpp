@@ -314,6 +314,27 @@ void logo(QPainter& p)
     p.drawPolygon(QVector<QPointF>{centre, right, bottomRight, bottom});
 }
 
+void plus(QPainter& p)
+{
+    p.setPen(outline(primary, 5));
+    p.drawLine(QPointF(16, 7), QPointF(16, 25));
+    p.drawLine(QPointF(7, 16), QPointF(25, 16));
+}
+
+void minus(QPainter& p)
+{
+    p.setPen(outline(accentDark, 5));
+    p.drawLine(QPointF(7, 16), QPointF(25, 16));
+}
+
+void moveArrow(QPainter& p, bool up)
+{
+    const double direction = up ? 1 : -1;
+    p.setPen(outline(primary, 4));
+    p.drawLine(QPointF(16, 16 - direction * 2), QPointF(16, 16 + direction * 10));
+    drawArrowHead(p, QPointF(16, 16 - direction * 11), up, 8, 10, primary);
+}
+
 struct Icon
 {
     QString fileName;
@@ -363,6 +384,10 @@ int main(int argc, char* argv[])
         {QStringLiteral("bold.png"), 32, both, boldStyle},
         {QStringLiteral("italic.png"), 32, both, italicStyle},
         {QStringLiteral("underline.png"), 32, both, underlineStyle},
+        {QStringLiteral("plus.png"), 32, both, plus},
+        {QStringLiteral("minus.png"), 32, both, minus},
+        {QStringLiteral("up.png"), 32, both, [](QPainter& p) { moveArrow(p, true); }},
+        {QStringLiteral("down.png"), 32, both, [](QPainter& p) { moveArrow(p, false); }},
     };
     QTextStream out(stdout);
     int failures = 0;
