@@ -50,5 +50,7 @@ double CKorvexDesignerContext::zoomCompensationForPercent(int zoomPercent)
 
 unsigned CKorvexDesignerContext::actionReadVersion() const
 {
+    if (m_ownRecords > 0)
+        return Korvex::kKorvexActionVersionCurrent;
     return m_templateReadVersion.value_or(Korvex::kKorvexActionVersionLegacy);
 }

@@ -52,8 +52,11 @@ public:
     /// The "kvx file version" of the last template read; empty after New.
     std::optional<unsigned> templateReadVersion() const { return m_templateReadVersion; }
     void setTemplateReadVersion(std::optional<unsigned> version) { m_templateReadVersion = version; }
-    /// The version actions of items made now are read with.
+    /// The version actions of items made now are read with: the template's, except while records
+    /// this program wrote itself (undo steps, its clipboard) are applied, which are in the current one.
     unsigned actionReadVersion() const;
+    void beginOwnRecords() { ++m_ownRecords; }
+    void endOwnRecords() { --m_ownRecords; }
 
     /// The 3D preview picture given on the command line.
     const QImage& preview3DImage() const { return m_preview3DImage; }
@@ -70,6 +73,7 @@ private:
     int m_gridSize = 10;
     double m_zoomCompensation = 1.0;
     std::optional<unsigned> m_templateReadVersion;
+    int m_ownRecords = 0;
     QImage m_preview3DImage;
     bool m_preview3DShown = true;
     // Snapping asks for the grid on every pointer movement of every dragged item; one long-lived

@@ -66,6 +66,17 @@ void CKorvexScenePageOperations::copy(CKorvexDesignerScene& scene)
 
 bool CKorvexScenePageOperations::pasteText(CKorvexDesignerScene& scene, const QString& text)
 {
+    // Only the last item pasted is seen in the panel, and the clipboard's actions are ours.
+    scene.holdPanel();
+    scene.context().beginOwnRecords();
+    const bool pasted = pasteBlocks(scene, text);
+    scene.context().endOwnRecords();
+    scene.releasePanel();
+    return pasted;
+}
+
+bool CKorvexScenePageOperations::pasteBlocks(CKorvexDesignerScene& scene, const QString& text)
+{
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i) != QLatin1String("item begin"))

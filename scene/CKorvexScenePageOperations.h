@@ -24,4 +24,5 @@ public:
 
 private:
     static QList<QGraphicsItem*> itemsToDelete(CKorvexDesignerScene& scene);
+    static bool pasteBlocks(CKorvexDesignerScene& scene, const QString& text);
 };

@@ -47,6 +47,8 @@ void CKorvexUndoPropertiesChangeCommand::apply(const CKorvexDesignerProperty& re
     auto* scene = qobject_cast<CKorvexDesignerScene*>(m_item->scene());
     if (!scene)
         return;
+    scene->context().beginOwnRecords();
     scene->applyProperties(m_item, record);
+    scene->context().endOwnRecords();
     scene->refreshPropertyPanel();
 }

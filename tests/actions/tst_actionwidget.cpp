@@ -245,6 +245,19 @@ private slots:
         QVERIFY(bench.itemAction().IsNull());
     }
 
+    void undoReadsTheActionInTheVersionItWasWritten()
+    {
+        // A new page has no template version: undo still reads its own records as written.
+        PanelBench bench;
+        const CKorvexAction byIndex = make<CKorvexActionSceneState>(3);
+        dynamic_cast<CKorvexActionEnabled*>(bench.image)->SetAction(byIndex);
+        bench.scene.showInPanel(bench.image);
+        QVERIFY(pick(child<QComboBox>(bench.editor, "actionComboBox"), "URL"));
+        while (bench.history.CanUndo())
+            bench.scene.undo();
+        QVERIFY(bench.itemAction() == byIndex);
+    }
+
     void panelActionSurvivesSaveAndOpen()
     {
         PanelBench bench;
