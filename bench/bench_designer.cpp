@@ -338,12 +338,18 @@ void BenchDesigner::undoState()
 {
     QFETCH(int, count);
     showPage(count);
+    // The state a click on one item opens and closes.
+    QGraphicsItem* clicked = m_scene->pageItems().value(count / 2);
+    m_scene->ClearSelection();
+    m_scene->selectItem(clicked, true);
+    m_scene->setCurrentItem(clicked);
     const int steps = CKorvexUndoManager::getInstance().UndoCount();
     QBENCHMARK {
-        m_scene->beginState();
+        m_scene->beginState(m_scene->gestureScope());
         m_scene->endState();
     }
     QCOMPARE(CKorvexUndoManager::getInstance().UndoCount(), steps);
+    m_scene->ClearSelection();
 }
 
 void BenchDesigner::selectShow_data()

@@ -535,7 +535,11 @@ void CKorvexPropertyWidget::openState()
 {
     if (!m_scene)
         return;
-    m_scene->beginState();
+    // Every edit here changes the shown item alone.
+    QList<QGraphicsItem*> scope;
+    if (QGraphicsItem* shown = item())
+        scope.append(shown);
+    m_scene->beginState(scope);
     m_stateOpen = true;
 }
 

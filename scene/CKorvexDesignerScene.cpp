@@ -337,10 +337,41 @@ void CKorvexDesignerScene::beginState()
         m_stateSnapshot.insert(companion, itemProperties(companion->item()));
 }
 
+void CKorvexDesignerScene::beginState(const QList<QGraphicsItem*>& scope)
+{
+    if (m_inState)
+        endState();
+    m_inState = true;
+    m_stateSnapshot.clear();
+    QList<QGraphicsItem*> snapshotted = scope;
+    snapshotted.append(m_screen);
+    for (QGraphicsItem* item : qAsConst(snapshotted)) {
+        CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(item);
+        if (companion && item->scene() == this && !m_stateSnapshot.contains(companion))
+            m_stateSnapshot.insert(companion, itemProperties(item));
+    }
+}
+
+QList<QGraphicsItem*> CKorvexDesignerScene::gestureScope() const
+{
+    QList<QGraphicsItem*> scope;
+    const auto selection = m_context.selection();
+    for (CKorvexDesignerItem* companion : selection) {
+        if (companion->item())
+            scope.append(companion->item());
+    }
+    const CKorvexResizeHandles* pressed = CKorvexResizeHandles::of(m_currentItem);
+    QGraphicsItem* current = pressed ? pressed->target() : m_currentItem;
+    if (current && !scope.contains(current))
+        scope.append(current);
+    return scope;
+}
+
 void CKorvexDesignerScene::endState(CKorvexUndoGroupCommand* group)
 {
     m_inState = false;
     CKorvexUndoGroupCommand* changes = nullptr;
+    // In the registry's order, the page last, whatever was snapshotted.
     const auto companions = stateCompanions();
     for (CKorvexDesignerItem* companion : companions) {
         const auto before = m_stateSnapshot.constFind(companion);

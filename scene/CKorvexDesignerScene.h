@@ -106,6 +106,8 @@ public:
     QList<QGraphicsItem*> pageItems() const;
     /// The page items whose companion is in the selection set.
     QList<QGraphicsItem*> selectedPageItems() const;
+    /// What a pointer or key gesture can change: the selected items and the current item.
+    QList<QGraphicsItem*> gestureScope() const;
     /// Drops a hidden or shown-again item from the selection state and repaints.
     void forgetItemSelection(QGraphicsItem* item);
     /// Rescales every item from its geometry snapshot to the page's size now.
@@ -134,7 +136,11 @@ public slots:
     void deleteSelectedItems();
     void setCursor(Qt::CursorShape shape);
     void toggleGrid();
+    /// Snapshots every item's record: the step then holds whatever the edit changes.
     void beginState();
+    /// Snapshots only these items and the page, for an edit that can change nothing else: the
+    /// cost follows what the edit touches, not the size of the page.
+    void beginState(const QList<QGraphicsItem*>& scope);
     void endState(Korvex::CKorvexUndoGroupCommand* group = nullptr);
     void undo();
     void redo();

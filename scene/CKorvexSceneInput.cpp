@@ -92,7 +92,7 @@ bool CKorvexSceneInput::mousePress(QGraphicsSceneMouseEvent* event)
         m_scene.setDraggingSelection(false);
         startRubberBand(event->scenePos());
     }
-    m_scene.beginState();
+    m_scene.beginState(m_scene.gestureScope());
     m_scene.update();
     event->accept();
     return true;
@@ -261,7 +261,7 @@ void CKorvexSceneInput::mouseDoubleClick(QGraphicsSceneMouseEvent* event)
 
 void CKorvexSceneInput::moveSelection(double dx, double dy)
 {
-    m_scene.beginState();
+    m_scene.beginState(m_scene.gestureScope());
     const auto selected = m_scene.selectedPageItems();
     for (QGraphicsItem* item : selected) {
         item->moveBy(dx, dy);
