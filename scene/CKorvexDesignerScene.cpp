@@ -391,14 +391,19 @@ void CKorvexDesignerScene::undo()
 {
     m_inState = false;
     m_stateSnapshot.clear();
+    // Each command of a step shows its item in the panel; only the last one is seen.
+    holdPanel();
     m_undoManager->Undo();
+    releasePanel();
 }
 
 void CKorvexDesignerScene::redo()
 {
     m_inState = false;
     m_stateSnapshot.clear();
+    holdPanel();
     m_undoManager->Redo();
+    releasePanel();
 }
 
 void CKorvexDesignerScene::toggleGrid()

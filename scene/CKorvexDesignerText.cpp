@@ -13,6 +13,7 @@ CKorvexDesignerText::CKorvexDesignerText(QGraphicsItem* parent)
     : QGraphicsTextItem(parent)
 {
     setFlag(QGraphicsItem::ItemIsSelectable, true);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { m_shown = ShownText(); });
 }
 
 CKorvexDesignerText::~CKorvexDesignerText()
@@ -110,12 +111,19 @@ QStringList CKorvexDesignerText::usedFontFamilies(const QTextDocument* document)
 
 void CKorvexDesignerText::refreshFromDictionary()
 {
-    if (m_textSource == SourceDictionary && CKorvexDictionary::HasDictionaryKey(m_dictionaryKey))
-        setHtml(dictionaryHtml());
-    else if (!m_storedHtml.isEmpty())
-        setHtml(m_storedHtml);
+    const bool fromDictionary =
+        m_textSource == SourceDictionary && CKorvexDictionary::HasDictionaryKey(m_dictionaryKey);
+    const QString wanted = fromDictionary ? dictionaryHtml() : m_storedHtml;
+    // Undo, paste and every dictionary change refresh whole pages: the same text laid out
+    // the same way again would land where it is.
+    const ShownText now{wanted, textWidth(), font()};
+    if (!wanted.isEmpty() && now == m_shown && document()->documentMargin() == 0)
+        return;
+    if (!wanted.isEmpty())
+        setHtml(wanted);
     document()->setDocumentMargin(0);
     fitWidthToText(99999);
+    m_shown = ShownText{wanted, textWidth(), font()};
 }
 
 QString CKorvexDesignerText::dictionaryHtml() const

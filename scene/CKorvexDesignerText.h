@@ -4,6 +4,7 @@
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexItemTypeIds.h"
 
+#include <QFont>
 #include <QGraphicsTextItem>
 #include <QStringList>
 
@@ -59,9 +60,22 @@ protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
+    /// What the last refresh showed; any change of the document forgets it.
+    struct ShownText
+    {
+        QString html;
+        qreal width = -2;
+        QFont font;
+        bool operator==(const ShownText& other) const
+        {
+            return html == other.html && width == other.width && font == other.font;
+        }
+    };
+
     QString dictionaryHtml() const;
 
     int m_textSource = SourceTextEditor;
     QString m_dictionaryKey;
     QString m_storedHtml;
+    ShownText m_shown;
 };
