@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <sys/resource.h>
 
 qint64 KorvexBenchMemory::statusField(const char* name)
 {
@@ -31,4 +32,10 @@ bool KorvexBenchMemory::resetPeak()
     // Writing 5 to clear_refs lowers the high-water mark to the resident set now.
     QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
     return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
+}
+
+qint64 KorvexBenchMemory::childrenPeakKiB()
+{
+    rusage usage{};
+    return getrusage(RUSAGE_CHILDREN, &usage) == 0 ? qint64(usage.ru_maxrss) : -1;
 }

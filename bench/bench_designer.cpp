@@ -122,6 +122,10 @@ private slots:
     void open();
     void unzipFloor_data();
     void unzipFloor();
+    void buildFloor_data();
+    void buildFloor();
+    void renderPdf_data();
+    void renderPdf();
     void pasteUndoRedo_data();
     void pasteUndoRedo();
 
@@ -577,6 +581,52 @@ void BenchDesigner::unzipFloor()
         QVERIFY(runTool(QStringLiteral("unzip"), {QStringLiteral("-q"), QStringLiteral("-o"), packagePath(count),
                                                   QStringLiteral("-d"), folder}));
     }
+}
+
+void BenchDesigner::buildFloor_data()
+{
+    save_data();
+}
+
+void BenchDesigner::buildFloor()
+{
+    if (skippedWarmup())
+        return;
+    QFETCH(int, count);
+    const QList<CKorvexDesignerProperty> records = m_page->records(count);
+    QGraphicsView view;
+    view.resize(m_view->size());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    std::unique_ptr<KorvexBenchPlainScene> plain;
+    // The framework's floor for building a page: its items made, added and shown once.
+    QBENCHMARK_ONCE {
+        plain = std::make_unique<KorvexBenchPlainScene>(records);
+        view.setScene(plain.get());
+        view.viewport()->repaint();
+    }
+    QCOMPARE(plain->itemCount(), count);
+}
+
+void BenchDesigner::renderPdf_data()
+{
+    save_data();
+}
+
+void BenchDesigner::renderPdf()
+{
+    if (skippedWarmup())
+        return;
+    QFETCH(int, count);
+    ensurePackage(count);
+    const QString target = m_scratch.path() + QStringLiteral("/page-%1.pdf").arg(count);
+    // The whole command as a user runs it: a process of its own, measured with its peak memory.
+    QBENCHMARK_ONCE {
+        QVERIFY(runTool(QStringLiteral(KORVEX_TEMPLATE_TOOL),
+                        {QStringLiteral("render"), packagePath(count), target}));
+    }
+    std::printf("KORVEX_BENCH_CHILD_PEAK renderPdf %d %lld\n", count, KorvexBenchMemory::childrenPeakKiB());
+    QVERIFY(QFileInfo(target).size() > 0);
 }
 
 void BenchDesigner::pasteUndoRedo_data()

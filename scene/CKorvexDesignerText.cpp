@@ -9,6 +9,13 @@
 #include <QTextDocument>
 #include <cmath>
 
+namespace {
+
+// Wide enough that no line of a label wraps before its width is fitted to the text.
+constexpr double wideLayout = 99999;
+
+} // namespace
+
 CKorvexDesignerText::CKorvexDesignerText(QGraphicsItem* parent)
     : QGraphicsTextItem(parent)
 {
@@ -119,10 +126,12 @@ void CKorvexDesignerText::refreshFromDictionary()
     const ShownText now{wanted, textWidth(), font()};
     if (!wanted.isEmpty() && now == m_shown && document()->documentMargin() == 0)
         return;
-    if (!wanted.isEmpty())
+    if (!wanted.isEmpty()) {
+        setTextWidth(wideLayout);
         setHtml(wanted);
+    }
     document()->setDocumentMargin(0);
-    fitWidthToText(99999);
+    fitWidthToText(wideLayout);
     m_shown = ShownText{wanted, textWidth(), font()};
 }
 
@@ -143,7 +152,9 @@ QString CKorvexDesignerText::dictionaryHtml() const
 
 void CKorvexDesignerText::fitWidthToText(double layoutWidth)
 {
-    setTextWidth(layoutWidth);
+    // Every new width lays the whole text out again; one already laid out at it needs none.
+    if (textWidth() != layoutWidth)
+        setTextWidth(layoutWidth);
     // Whole units, rounded up: with fractional glyph advances the integer part would wrap the last word.
     setTextWidth(std::ceil(document()->idealWidth()));
 }
