@@ -9,8 +9,9 @@
 CKorvexDesignerLabel::CKorvexDesignerLabel(QGraphicsItem* parent)
     : CKorvexDesignerText(parent)
 {
-    setPlainText(QStringLiteral("label !"));
+    // The margin first: the text is laid out once, already without it.
     document()->setDocumentMargin(0);
+    setPlainText(QStringLiteral("label !"));
 }
 
 void CKorvexDesignerLabel::applyNewItemDefaults()

@@ -476,7 +476,8 @@ bool CKorvexDesignerScene::readTemplate(const QString& path)
         return false;
     if (reader.version())
         m_context.setTemplateReadVersion(reader.version());
-    if (!addItemsFromLines(reader.keptLines()))
+    // A read is no edit to undo: its history is cleared once it is done.
+    if (!m_maker->addItemsFromLines(reader.keptLines(), false))
         return false;
     finishTemplateRead();
     return true;

@@ -140,17 +140,20 @@ bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty&
     m_scene.selectItem(item, true);
     companion->placeHandles();
     m_scene.showInPanel(item);
-    recordCreation(item);
+    if (m_recordUndo)
+        recordCreation(item);
     return true;
 }
 
-bool CKorvexSceneItemMaker::addItemsFromLines(const QStringList& lines)
+bool CKorvexSceneItemMaker::addItemsFromLines(const QStringList& lines, bool recordUndo)
 {
     if (lines.size() < 2)
         return false;
     // Every item built is shown in the panel in turn; only the last one is ever seen.
     m_scene.holdPanel();
+    m_recordUndo = recordUndo;
     const bool added = addBlocks(lines);
+    m_recordUndo = true;
     m_scene.releasePanel();
     return added;
 }

@@ -18,7 +18,8 @@ public:
     CKorvexDesignerScreen* makeScreen();
     QGraphicsItem* createItem(const QString& type, const QPointF& position);
     bool addItemFromProperties(const CKorvexDesignerProperty& record);
-    bool addItemsFromLines(const QStringList& lines);
+    /// recordUndo false builds without undo steps, for a read whose history is cleared after it.
+    bool addItemsFromLines(const QStringList& lines, bool recordUndo = true);
 
 private:
     QGraphicsItem* makeOrReuseItem(const QString& type, const QPointF& position);
@@ -29,4 +30,5 @@ private:
     bool addBlocks(const QStringList& lines);
 
     CKorvexDesignerScene& m_scene;
+    bool m_recordUndo = true;
 };
