@@ -71,25 +71,19 @@ void CKorvexDesignerImage::drawOwnPicture(QPainter* painter) const
         painter->drawImage(area, m_fallbackPicture);
         return;
     }
-    const QImage& scaled = scaledFilePicture();
+    const QImage scaled = scaledFilePicture();
     painter->drawImage(area, scaled.isNull() ? m_filePicture : scaled);
 }
 
-const QImage& CKorvexDesignerImage::scaledFilePicture() const
+QImage CKorvexDesignerImage::scaledFilePicture() const
 {
-    // Scaled when first drawn: of a large page only what is seen costs a copy.
+    // Scaled when drawn and kept by the shared cache alone: memory stays bounded however many
+    // pictures a page shows, and a picture seen again is usually still there.
     const int w = wholeUnits(width());
     const int h = wholeUnits(height());
-    const bool stillFits = m_scaledFrom == m_filePicture.cacheKey() && m_scaledFilePicture.size() == QSize(w, h);
-    if (!stillFits) {
-        m_scaledFilePicture = QImage();
-        m_scaledFrom = 0;
-        if (m_hasFilePicture && cacheableSize(w, h)) {
-            m_scaledFilePicture = CKorvexPictureFiles::scaled(m_filePicture, QSize(w, h));
-            m_scaledFrom = m_filePicture.cacheKey();
-        }
-    }
-    return m_scaledFilePicture;
+    if (!m_hasFilePicture || !cacheableSize(w, h))
+        return QImage();
+    return CKorvexPictureFiles::scaled(m_filePicture, QSize(w, h));
 }
 
 void CKorvexDesignerImage::paintFallback(QPainter* painter, bool outlined) const

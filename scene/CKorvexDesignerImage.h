@@ -62,8 +62,8 @@ private:
     void preparePictures();
     QImage fitDictionaryPicture() const;
     void paintFallback(QPainter* painter, bool outlined) const;
-    /// The file picture at the item's size, made on first use; null when none fits.
-    const QImage& scaledFilePicture() const;
+    /// The file picture at the item's size; null when none fits.
+    QImage scaledFilePicture() const;
 
     int m_sceneStateChoice = ByName;
     QString m_sceneStateName;
@@ -77,8 +77,6 @@ private:
     QImage m_dictionaryPicture;
     QString m_path;
     QImage m_filePicture;
-    mutable QImage m_scaledFilePicture;
-    mutable qint64 m_scaledFrom = 0; // cache key of the file picture the scaled copy was made from
     QImage m_fittedPicture;
     QString m_url;
 };

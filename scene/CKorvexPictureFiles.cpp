@@ -42,7 +42,7 @@ QCache<QString, KeptPicture>& keptPictures()
 
 QCache<QString, QImage>& scaledPictures()
 {
-    static QCache<QString, QImage> cache(int(CKorvexPictureFiles::keptBytes / 1024));
+    static QCache<QString, QImage> cache(int(CKorvexPictureFiles::keptScaledBytes / 1024));
     return cache;
 }
 

@@ -22,6 +22,8 @@ public:
     /// The picture in the file, or a null picture when the file is missing, is no picture or is
     /// too large.
     static QImage load(const QString& path);
+    /// Scaled copies kept, in bytes; the least recently drawn go first.
+    static constexpr qint64 keptScaledBytes = 48LL * 1024 * 1024;
     /// The picture smoothly scaled to size; items of one size showing one file share one copy.
     static QImage scaled(const QImage& picture, const QSize& size);
     /// False for a size beyond the limits above; an invalid size (not known before decoding) passes.

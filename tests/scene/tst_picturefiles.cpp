@@ -118,6 +118,10 @@ void TestPictureFiles::imageItemsShareOnePicture()
     QVERIFY(first.hasPicture());
     QCOMPARE(second.filePicture().cacheKey(), first.filePicture().cacheKey());
     QCOMPARE(second.fallbackPicture().cacheKey(), first.fallbackPicture().cacheKey());
+    // One scaled copy per picture and size, whoever asks.
+    const QImage scaled = CKorvexPictureFiles::scaled(first.filePicture(), QSize(20, 10));
+    QCOMPARE(scaled.size(), QSize(20, 10));
+    QCOMPARE(CKorvexPictureFiles::scaled(second.filePicture(), QSize(20, 10)).cacheKey(), scaled.cacheKey());
     const QString huge = file(QStringLiteral("huge.png"), absurdPng);
     first.setPath(huge);
     QVERIFY(!first.hasPicture());
