@@ -1,10 +1,12 @@
 #include "scene/CKorvexDesignerContext.h"
 
 #include "core/CKorvexAction.h"
+#include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QSettings>
+#include <utility>
 
 CKorvexDesignerContext::CKorvexDesignerContext()
     : m_settings(std::make_unique<QSettings>(CKorvexProductInfo::organizationName(),
@@ -53,4 +55,21 @@ unsigned CKorvexDesignerContext::actionReadVersion() const
     if (m_ownRecords > 0)
         return Korvex::kKorvexActionVersionCurrent;
     return m_templateReadVersion.value_or(Korvex::kKorvexActionVersionLegacy);
+}
+
+void CKorvexDesignerContext::requestHandleSync(CKorvexDesignerItem* companion, QObject* scene)
+{
+    m_handleSync.insert(companion);
+    if (m_handleSyncPosted || !scene)
+        return;
+    m_handleSyncPosted = true;
+    QMetaObject::invokeMethod(
+        scene,
+        [this] {
+            m_handleSyncPosted = false;
+            const QSet<CKorvexDesignerItem*> due = std::exchange(m_handleSync, {});
+            for (CKorvexDesignerItem* companion : due)
+                companion->syncHandles();
+        },
+        Qt::QueuedConnection);
 }

@@ -58,6 +58,11 @@ public:
     void beginOwnRecords() { ++m_ownRecords; }
     void endOwnRecords() { --m_ownRecords; }
 
+    /// Has the companion's handles follow its selection once the current event is over; one
+    /// pass for every companion asked for, however many a read or a select-all touches.
+    void requestHandleSync(CKorvexDesignerItem* companion, QObject* scene);
+    void forgetHandleSync(CKorvexDesignerItem* companion) { m_handleSync.remove(companion); }
+
     /// The 3D preview picture given on the command line.
     const QImage& preview3DImage() const { return m_preview3DImage; }
     void setPreview3DImage(const QImage& image) { m_preview3DImage = image; }
@@ -76,6 +81,8 @@ private:
     int m_ownRecords = 0;
     QImage m_preview3DImage;
     bool m_preview3DShown = true;
+    QSet<CKorvexDesignerItem*> m_handleSync;
+    bool m_handleSyncPosted = false;
     // Snapping asks for the grid on every pointer movement of every dragged item; one long-lived
     // settings object sees what every other one of the process writes, without opening a file each time.
     std::unique_ptr<QSettings> m_settings;

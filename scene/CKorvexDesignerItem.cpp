@@ -44,6 +44,7 @@ CKorvexDesignerItem::~CKorvexDesignerItem()
     if (m_context) {
         m_context->companions().removeAll(this);
         m_context->selection().remove(this);
+        m_context->forgetHandleSync(this);
         if (m_item && m_context->pressItem() == m_item)
             m_context->setPressItem(nullptr);
     }
@@ -118,15 +119,15 @@ CKorvexResizeHandles* CKorvexDesignerItem::handles() const
 
 void CKorvexDesignerItem::syncHandlesLater()
 {
-    if (m_syncPending)
-        return;
-    m_syncPending = true;
-    QMetaObject::invokeMethod(this, [this] { syncHandles(); }, Qt::QueuedConnection);
+    QGraphicsScene* scene = m_item && m_item->scene() ? m_item->scene() : m_scene;
+    if (m_context)
+        m_context->requestHandleSync(this, scene);
+    else
+        QMetaObject::invokeMethod(this, [this] { syncHandles(); }, Qt::QueuedConnection);
 }
 
 void CKorvexDesignerItem::syncHandles()
 {
-    m_syncPending = false;
     if (m_selected) {
         handles();
         return;
@@ -167,7 +168,7 @@ void CKorvexDesignerItem::setSelected(bool selected)
         m_handles->show(selected);
         m_handles->place();
     }
-    if (!m_handles || !selected)
+    if (m_handles ? !selected : selected)
         syncHandlesLater();
 }
 

@@ -57,6 +57,8 @@ public:
     /// The item's handles, made when first asked for: a page of thousands of items holds handles
     /// only for the ones selected.
     CKorvexResizeHandles* handles() const;
+    /// Makes or drops the handles so that they follow the selection.
+    void syncHandles();
     /// The handles when they exist, else null.
     CKorvexResizeHandles* existingHandles() const { return m_handles.get(); }
     void placeHandles(int skip = -1);
@@ -89,11 +91,10 @@ private:
     bool isDraggable(const QGraphicsSceneMouseEvent* event) const;
     QPointF snapped(const QPointF& point) const;
     void applyScaledGeometry(const CKorvexGeometrySnapshot& scaled);
-    /// Makes or drops the handles to follow the selection once the current event is over: a read
+    /// Asks for the handles to follow the selection once the current event is over: a read
     /// selects every item it builds in turn, and a press on a handle deselects its item before
     /// selecting it again.
     void syncHandlesLater();
-    void syncHandles();
 
     CKorvexGeometrySnapshot m_snapshot;
     QPointF m_lastDragPosition;
@@ -101,7 +102,6 @@ private:
     bool m_hasRecord = false;
     CKorvexDesignerProperty m_record;
     mutable std::unique_ptr<CKorvexResizeHandles> m_handles;
-    bool m_syncPending = false;
     QGraphicsScene* m_scene = nullptr;
     QGraphicsItem* m_item = nullptr;
     CKorvexDesignerContext* m_context = nullptr;
