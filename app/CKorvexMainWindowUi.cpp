@@ -306,8 +306,3 @@ QList<QAction*> CKorvexMainWindowUi::toolBarActions() const
     return {toolNewFile, toolOpenFile, toolSaveFile, toolPointer,  toolLine,     toolRectangle,
             tool3DArea,  toolText,     toolImage,    toolFormTextBox, toolSendBack, toolBringFront};
 }
-
-QList<QAction*> CKorvexMainWindowUi::unavailableActions() const
-{
-    return {actionDictionary};
-}

@@ -34,8 +34,6 @@ public:
 
     /// Every action of the tool bar, in order, separators excluded.
     QList<QAction*> toolBarActions() const;
-    /// Menu and tool actions whose commands are not available in this build.
-    QList<QAction*> unavailableActions() const;
 
     QWidget* centralWidget = nullptr;
     QHBoxLayout* centralLayout = nullptr;

@@ -6,6 +6,7 @@
 #include "app/CKorvexToolSwitcher.h"
 #include "app/CKorvexZoomController.h"
 #include "core/CKorvexUndoGroupCommand.h"
+#include "dictionary/CKorvexDictionaryTableWidget.h"
 #include "properties/CKorvexPreferences.h"
 #include "properties/CKorvexPropertyWidget.h"
 #include "scene/CKorvexDesignerContext.h"
@@ -60,7 +61,6 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
     connectMenuActions();
     connectToolActions();
     connectViewActions();
-    disableUnavailableActions();
 
     const auto settings = CKorvexProductInfo::openSettings();
     settings->beginGroup(designerGroup);
@@ -136,6 +136,7 @@ void DesignerMainWindow::connectEditActions()
     connect(m_ui.toolBringFront, &QAction::triggered, this, &DesignerMainWindow::onBringToFront);
     connect(m_ui.actionUndo, &QAction::triggered, this, &DesignerMainWindow::onUndo);
     connect(m_ui.actionRedo, &QAction::triggered, this, &DesignerMainWindow::onRedo);
+    connect(m_ui.actionDictionary, &QAction::triggered, this, &DesignerMainWindow::onDictionary);
     connect(m_ui.actionPreferences, &QAction::triggered, this, &DesignerMainWindow::onPreferences);
 }
 
@@ -163,14 +164,6 @@ void DesignerMainWindow::connectViewActions()
             &DesignerMainWindow::dockWidgetVisibilityChanged);
     connect(m_ui.actionTool_bar, &QAction::toggled, m_ui.toolBar, &QToolBar::setVisible);
     connect(m_ui.actionGrid_2, &QAction::triggered, this, &DesignerMainWindow::gridTriggered);
-}
-
-void DesignerMainWindow::disableUnavailableActions()
-{
-    // Commands whose dialogs this build cannot serve yet stay visible but inert.
-    const auto actions = m_ui.unavailableActions();
-    for (QAction* action : actions)
-        action->setEnabled(false);
 }
 
 void DesignerMainWindow::readSettings()
@@ -322,6 +315,13 @@ void DesignerMainWindow::onRedo()
     m_scene->redo();
     m_scene->refreshItems();
     m_scene->updateHandleSizes();
+}
+
+void DesignerMainWindow::onDictionary()
+{
+    CKorvexDictionaryTableWidget dialog(this);
+    CKorvexPrompt::exec(dialog);
+    m_scene->refreshItems();
 }
 
 void DesignerMainWindow::onPreferences()

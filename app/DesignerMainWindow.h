@@ -66,6 +66,7 @@ public slots:
     void onBringToFront();
     void onUndo();
     void onRedo();
+    void onDictionary();
     void onPreferences();
     void gridTriggered();
     void onAbout();
@@ -99,7 +100,6 @@ private:
     void connectEditActions();
     void connectToolActions();
     void connectViewActions();
-    void disableUnavailableActions();
     QString untitledTitle() const;
 
     int m_zoomPercent = 100;

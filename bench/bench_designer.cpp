@@ -1,16 +1,20 @@
+#include "KorvexScriptedPrompt.h"
 #include "KorvexTestMain.h"
 #include "app/DesignerMainWindow.h"
+#include "bench/KorvexBenchDictionary.h"
 #include "bench/KorvexBenchMemory.h"
 #include "bench/KorvexBenchPage.h"
 #include "bench/KorvexBenchPlainScene.h"
 #include "core/CKorvexUndoManager.h"
+#include "dictionary/CKorvexDictionaryTableWidget.h"
 #include "io/CKorvexPropertyKeys.h"
-#include "scene/CKorvexPictureFiles.h"
 #include "properties/CKorvexPropertyWidget.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexDesignerText.h"
+#include "scene/CKorvexPictureFiles.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QClipboard>
@@ -20,9 +24,11 @@
 #include <QGraphicsView>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <cstdio>
 #include <memory>
 
@@ -128,6 +134,12 @@ private slots:
     void renderPdf();
     void pasteUndoRedo_data();
     void pasteUndoRedo();
+    void dictionaryOpen_data();
+    void dictionaryOpen();
+    void dictionaryImport_data();
+    void dictionaryImport();
+    void dictionaryRefresh_data();
+    void dictionaryRefresh();
 
 private:
     void showPage(int count);
@@ -145,6 +157,7 @@ private:
     QGraphicsView* m_view = nullptr;
     int m_shownCount = -1;
     std::unique_ptr<KorvexBenchPage> m_page;
+    std::unique_ptr<KorvexBenchDictionary> m_dictionary;
     QString m_dataFolder;
     QTemporaryDir m_scratch;
 
@@ -155,6 +168,9 @@ private:
     enum class PasteState { None, Pasted, Undone };
     PasteState m_pasteState = PasteState::None;
     int m_pasteCount = 0;
+
+    int m_boundCount = -1;
+    int m_dictionaryChanges = 0;
 };
 
 void BenchDesigner::initTestCase()
@@ -163,6 +179,7 @@ void BenchDesigner::initTestCase()
     m_dataFolder = qEnvironmentVariable("KORVEX_BENCH_DATA", m_scratch.path());
     m_page = std::make_unique<KorvexBenchPage>(m_dataFolder + QStringLiteral("/pictures"));
     QVERIFY(m_page->isValid());
+    m_dictionary = std::make_unique<KorvexBenchDictionary>(*m_page);
 
     const auto settings = CKorvexProductInfo::openSettings();
     settings->beginGroup(QStringLiteral("Designer"));
@@ -203,6 +220,7 @@ void BenchDesigner::showPage(int count)
     if (m_shownCount == count)
         return;
     m_pasteState = PasteState::None;
+    m_boundCount = -1;
     m_scene->resetPage(false);
     QElapsedTimer timer;
     timer.start();
@@ -558,6 +576,7 @@ void BenchDesigner::open()
     m_scene->resetPage(false);
     m_shownCount = -1;
     m_pasteState = PasteState::None;
+    m_boundCount = -1;
     QCoreApplication::processEvents();
     QBENCHMARK_ONCE {
         QVERIFY(m_scene->readTemplate(packagePath(count)));
@@ -653,6 +672,7 @@ void BenchDesigner::pasteUndoRedo()
         m_scene->resetPage(false);
         m_shownCount = -1;
         m_pasteState = PasteState::None;
+        m_boundCount = -1;
         QGuiApplication::clipboard()->setText(m_page->clipboardText(count));
         QCoreApplication::processEvents();
     }
@@ -694,6 +714,83 @@ void BenchDesigner::pasteUndoRedo()
         shown += item->isVisible() ? 1 : 0;
     // The clipboard holds every item but the 3D area.
     QCOMPARE(shown, m_pasteState == PasteState::Undone ? 0 : count - 1);
+}
+
+void BenchDesigner::dictionaryOpen_data()
+{
+    save_data();
+}
+
+void BenchDesigner::dictionaryOpen()
+{
+    QFETCH(int, count);
+    CKorvexDictionary::SaveDictionary(m_dictionary->entries(count));
+    int rows = 0;
+    QBENCHMARK {
+        CKorvexDictionaryTableWidget dialog(m_window.get());
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.repaint();
+        rows = dialog.findChild<QTreeWidget*>()->topLevelItemCount();
+    }
+    QCOMPARE(rows, count);
+}
+
+void BenchDesigner::dictionaryImport_data()
+{
+    save_data();
+}
+
+void BenchDesigner::dictionaryImport()
+{
+    QFETCH(int, count);
+    const QString file = m_dictionary->writeFile(m_dataFolder, count);
+    CKorvexDictionary::SaveDictionary(m_dictionary->entries(1));
+    CKorvexDictionaryTableWidget dialog(m_window.get());
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto* load = dialog.findChild<QPushButton*>(QStringLiteral("loadButton"));
+    KorvexScriptedPrompt prompt;
+    QBENCHMARK {
+        prompt.answerFile(file);
+        load->click();
+        dialog.repaint();
+    }
+    QCOMPARE(dialog.findChild<QTreeWidget*>()->topLevelItemCount(), count);
+    QCOMPARE(CKorvexDictionary::LoadDictionary().size(), count);
+    QVERIFY(prompt.messages().isEmpty());
+}
+
+void BenchDesigner::dictionaryRefresh_data()
+{
+    save_data();
+}
+
+void BenchDesigner::dictionaryRefresh()
+{
+    QFETCH(int, count);
+    if (m_boundCount != count) {
+        CKorvexDictionary::SaveDictionary(m_dictionary->entries(KorvexBenchDictionary::boundEntryCount));
+        m_scene->resetPage(false);
+        m_shownCount = -1;
+        m_pasteState = PasteState::None;
+        const QList<CKorvexDesignerProperty> records = m_dictionary->boundRecords(count);
+        for (const CKorvexDesignerProperty& record : records)
+            QVERIFY(m_scene->addItemFromProperties(record));
+        m_scene->finishTemplateRead();
+        QCoreApplication::processEvents();
+        m_boundCount = count;
+    }
+    auto* first = dynamic_cast<CKorvexDesignerText*>(m_scene->pageItems().first());
+    QVERIFY(first);
+    // Each run follows its own change, saved as the dictionary dialog saves it.
+    const QString changed = QStringLiteral("Changed value %1").arg(++m_dictionaryChanges);
+    CKorvexDictionary::SetDictionaryValue(first->dictionaryKey(), changed);
+    QBENCHMARK_ONCE {
+        m_scene->refreshItems();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(first->toPlainText(), changed);
 }
 
 KORVEX_TEST_MAIN(BenchDesigner)

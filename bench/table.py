@@ -39,6 +39,12 @@ ROWS = [
     ("text editor, second opening", "editorSecondOpen", "", None, "", "", None),
     ("text editor Ok: coverage of 10000 characters, 3 families", "coverageWalk", "", None, "",
      "<= 50 ms at 10000", lambda t, f, n: t <= 50 if n == 10000 else None),
+    ("open the dictionary dialog (N entries)", "dictionaryOpen", "", None, "",
+     "<= 0.5 s at 10000", lambda t, f, n: t <= 500 if n == 10000 else None),
+    ("import a dictionary file (N entries)", "dictionaryImport", "", None, "",
+     "<= 1 s at 10000", lambda t, f, n: t <= 1000 if n == 10000 else None),
+    ("refresh N dictionary-bound items after a change", "dictionaryRefresh", "", None, "",
+     "<= 100 ms at 1000", lambda t, f, n: t <= 100 if n == 1000 else None),
     ("start-up to window shown (empty page)", "startup", "", "startupFloor", "bare window", "", None),
 ]
 

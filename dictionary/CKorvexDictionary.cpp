@@ -1,5 +1,6 @@
 #include "dictionary/CKorvexDictionary.h"
 
+#include "dictionary/CKorvexDictionaryCache.h"
 #include "services/CKorvexProductInfo.h"
 #include "services/CKorvexPrompt.h"
 
@@ -7,6 +8,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QUrl>
+#include <QUuid>
 
 #include <memory>
 
@@ -18,6 +20,7 @@ namespace {
 
 const QString flagGroup = QStringLiteral("DrolvanDictionaryFlag");
 const QString firstTimeKey = QStringLiteral("IsFirstTime");
+const QString revisionKey = QStringLiteral("Revision");
 const QString entriesGroup = QStringLiteral("DrolvanDictionary");
 const QChar encodedMark = QLatin1Char('%');
 // A dictionary is a short table of texts; a larger file is not one.
@@ -29,7 +32,8 @@ QString textOf(const QByteArray& utf8)
     return Korvex::textFromUtf8(utf8.constData(), utf8.size());
 }
 
-void writeEntries(QSettings& settings, const CKorvexDictionary::DictionaryMap& dictionary)
+// Returns the new revision, a marker that changes with every write from any process.
+QString writeEntries(QSettings& settings, const CKorvexDictionary::DictionaryMap& dictionary)
 {
     settings.beginGroup(entriesGroup);
     settings.remove(QString());
@@ -37,9 +41,31 @@ void writeEntries(QSettings& settings, const CKorvexDictionary::DictionaryMap& d
         settings.setValue(CKorvexDictionary::settingsKey(entry.key()), toQString(entry.value()));
     settings.endGroup();
     // Entries saved before any load are the user's: a later first-run load must not replace them.
+    const QString revision = QUuid::createUuid().toString();
     settings.beginGroup(flagGroup);
     settings.setValue(firstTimeKey, 0);
+    settings.setValue(revisionKey, revision);
     settings.endGroup();
+    return revision;
+}
+
+QString storedRevision(QSettings& settings)
+{
+    return settings.value(flagGroup + QLatin1Char('/') + revisionKey).toString();
+}
+
+// The store opened, its file stamped before its contents are trusted: a write that lands while
+// it is read then still counts as a change.
+std::unique_ptr<QSettings> openStampedStore(CKorvexDictionaryCache& memory)
+{
+    std::unique_ptr<QSettings> settings = CKorvexProductInfo::openSettings();
+    const bool sameFile = memory.storeFileUnchanged();
+    memory.stampStoreFile(settings->fileName());
+    settings->sync();
+    // Qt reports a damaged file only to the reader that parsed it; later readers of the
+    // unchanged file share that parse and hear nothing.
+    memory.setStoreDamaged(settings->status() != QSettings::NoError || (sameFile && memory.isStoreDamaged()));
+    return settings;
 }
 
 QString storedText(const QVariant& value)
@@ -56,9 +82,9 @@ QString singleLine(const CKorvexString& text)
 
 } // namespace
 
-CKorvexDictionary::DictionaryMap& CKorvexDictionary::current()
+CKorvexDictionaryCache& CKorvexDictionary::cache()
 {
-    static DictionaryMap dictionary;
+    static CKorvexDictionaryCache dictionary;
     return dictionary;
 }
 
@@ -80,96 +106,117 @@ CKorvexDictionary::DictionaryMap CKorvexDictionary::LoadDictionary()
 
 void CKorvexDictionary::LoadDictionary(DictionaryMap& dictionary)
 {
-    current().clear();
-    const std::unique_ptr<QSettings> settings = CKorvexProductInfo::openSettings();
-    settings->beginGroup(flagGroup);
-    const QVariant firstTime = settings->value(firstTimeKey);
-    settings->endGroup();
-    if (!firstTime.isValid() || firstTime.toInt() == 1)
-        writeEntries(*settings, defaultEntries());
-    settings->beginGroup(entriesGroup);
-    const QStringList keys = settings->allKeys();
+    const std::unique_ptr<QSettings> settings = openStampedStore(cache());
+    readStore(*settings);
+    dictionary = cache().entries();
+}
+
+void CKorvexDictionary::readStore(QSettings& settings)
+{
+    // A damaged store keeps the entries already in memory and is never overwritten with the
+    // first-run entries; on the first read, what it still yields is the dictionary.
+    const bool damaged = cache().isStoreDamaged();
+    if (damaged && cache().isLoaded())
+        return;
+    settings.beginGroup(flagGroup);
+    const QVariant firstTime = settings.value(firstTimeKey);
+    settings.endGroup();
+    if (!damaged && (!firstTime.isValid() || firstTime.toInt() == 1))
+        writeEntries(settings, defaultEntries());
+    DictionaryMap dictionary;
+    settings.beginGroup(entriesGroup);
+    const QStringList keys = settings.allKeys();
     for (const QString& key : keys)
-        current().insert(dictionaryKey(key), fromQString(storedText(settings->value(key))));
-    settings->endGroup();
-    dictionary = current();
+        dictionary.insert(dictionaryKey(key), fromQString(storedText(settings.value(key))));
+    settings.endGroup();
+    cache().setEntries(dictionary);
+    cache().setRevision(storedRevision(settings));
+}
+
+void CKorvexDictionary::ensureCurrent()
+{
+    CKorvexDictionaryCache& memory = cache();
+    if (memory.isLoaded() && memory.storeFileUnchanged())
+        return;
+    const std::unique_ptr<QSettings> settings = openStampedStore(memory);
+    // Other settings share the file: only a new revision means other entries.
+    if (memory.isLoaded() && storedRevision(*settings) == memory.revision())
+        return;
+    readStore(*settings);
 }
 
 void CKorvexDictionary::SaveDictionary(const DictionaryMap& dictionary)
 {
-    current() = dictionary;
+    CKorvexDictionaryCache& memory = cache();
+    memory.setEntries(dictionary);
     const std::unique_ptr<QSettings> settings = CKorvexProductInfo::openSettings();
-    writeEntries(*settings, dictionary);
-}
-
-const CKorvexString* CKorvexDictionary::findKey(const DictionaryMap& dictionary, const CKorvexString& key)
-{
-    const QString wanted = toQString(key);
-    for (auto entry = dictionary.constBegin(); entry != dictionary.constEnd(); ++entry) {
-        if (QString::compare(toQString(entry.key()), wanted, Qt::CaseInsensitive) == 0)
-            return &entry.key();
-    }
-    return nullptr;
+    memory.setRevision(writeEntries(*settings, dictionary));
+    // The file is written whole when the store closes, damage and all replaced; the next lookup
+    // confirms it by its revision.
+    memory.forgetStoreFile();
+    memory.setStoreDamaged(false);
 }
 
 bool CKorvexDictionary::HasDictionaryKey(const CKorvexString& key)
 {
-    return findKey(LoadDictionary(), key) != nullptr;
+    return HasDictionaryKey(toQString(key));
 }
 
 bool CKorvexDictionary::HasDictionaryKey(const QString& key)
 {
-    return HasDictionaryKey(fromQString(key));
+    ensureCurrent();
+    return cache().find(key) != nullptr;
 }
 
 CKorvexString CKorvexDictionary::DictionaryValue(const CKorvexString& key)
 {
-    const DictionaryMap dictionary = LoadDictionary();
-    const CKorvexString* stored = findKey(dictionary, key);
-    return stored ? dictionary.value(*stored) : CKorvexString();
+    return fromQString(DictionaryValue(toQString(key)));
 }
 
 QString CKorvexDictionary::DictionaryValue(const QString& key)
 {
-    return toQString(DictionaryValue(fromQString(key)));
+    ensureCurrent();
+    const CKorvexDictionaryCache::Entry* entry = cache().find(key);
+    return entry ? entry->value : QString();
 }
 
 CKorvexString CKorvexDictionary::StoredDictionaryKey(const CKorvexString& key)
 {
-    const DictionaryMap dictionary = LoadDictionary();
-    const CKorvexString* stored = findKey(dictionary, key);
-    return stored ? *stored : key;
+    return fromQString(StoredDictionaryKey(toQString(key)));
 }
 
 QString CKorvexDictionary::StoredDictionaryKey(const QString& key)
 {
-    return toQString(StoredDictionaryKey(fromQString(key)));
+    ensureCurrent();
+    const CKorvexDictionaryCache::Entry* entry = cache().find(key);
+    return entry ? entry->key : key;
 }
 
 void CKorvexDictionary::RemoveDictionaryKey(const CKorvexString& key)
 {
-    if (!HasDictionaryKey(key))
-        return;
-    DictionaryMap dictionary = LoadDictionary();
-    dictionary.remove(StoredDictionaryKey(key));
-    SaveDictionary(dictionary);
+    RemoveDictionaryKey(toQString(key));
 }
 
 void CKorvexDictionary::RemoveDictionaryKey(const QString& key)
 {
-    RemoveDictionaryKey(fromQString(key));
+    if (!HasDictionaryKey(key))
+        return;
+    DictionaryMap dictionary = cache().entries();
+    dictionary.remove(fromQString(StoredDictionaryKey(key)));
+    SaveDictionary(dictionary);
 }
 
 void CKorvexDictionary::SetDictionaryValue(const CKorvexString& key, const CKorvexString& value)
 {
-    DictionaryMap dictionary = LoadDictionary();
-    dictionary.insert(StoredDictionaryKey(key), value);
-    SaveDictionary(dictionary);
+    SetDictionaryValue(toQString(key), toQString(value));
 }
 
 void CKorvexDictionary::SetDictionaryValue(const QString& key, const QString& value)
 {
-    SetDictionaryValue(fromQString(key), fromQString(value));
+    const CKorvexString stored = fromQString(StoredDictionaryKey(key));
+    DictionaryMap dictionary = cache().entries();
+    dictionary.insert(stored, fromQString(value));
+    SaveDictionary(dictionary);
 }
 
 bool CKorvexDictionary::ReadDictionaryFile(const QString& path, QWidget* parent)

@@ -5,11 +5,14 @@
 #include <QMap>
 #include <QString>
 
+class CKorvexDictionaryCache;
 class QByteArray;
+class QSettings;
 class QWidget;
 
 /// The user's dictionary of named texts: one process-wide map kept in the settings store,
 /// looked up without regard to case, and exported to and imported from dictionary files.
+/// Lookups answer from memory; the store is read again only after it changed.
 class CKorvexDictionary
 {
 public:
@@ -52,8 +55,9 @@ public:
     static Korvex::CKorvexString dictionaryKey(const QString& settingsKey);
 
 private:
-    static DictionaryMap& current();
+    static CKorvexDictionaryCache& cache();
+    /// Reads the store again when it changed since memory last matched it.
+    static void ensureCurrent();
+    static void readStore(QSettings& settings);
     static DictionaryMap defaultEntries();
-    static const Korvex::CKorvexString* findKey(const DictionaryMap& dictionary,
-                                                 const Korvex::CKorvexString& key);
 };

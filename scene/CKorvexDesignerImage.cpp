@@ -117,9 +117,20 @@ bool CKorvexDesignerImage::ActionFromString(const QString& text)
 
 void CKorvexDesignerImage::preparePictures()
 {
-    m_fittedPicture = QImage();
-    if (m_imageSource == SourceDictionary && !m_dictionaryPicture.isNull())
-        m_fittedPicture = fitDictionaryPicture();
+    if (m_imageSource != SourceDictionary || m_dictionaryPicture.isNull()) {
+        m_fittedPicture = QImage();
+        m_fittedFrom = 0;
+        return;
+    }
+    // A page refresh loads every unchanged picture again: its fitted copy still serves.
+    const QSizeF size(width(), height());
+    if (m_fittedFrom == m_dictionaryPicture.cacheKey() && m_fittedFor == size
+        && m_fittedKeepingAspect == m_keepAspectRatio)
+        return;
+    m_fittedPicture = fitDictionaryPicture();
+    m_fittedFrom = m_dictionaryPicture.cacheKey();
+    m_fittedFor = size;
+    m_fittedKeepingAspect = m_keepAspectRatio;
 }
 
 QImage CKorvexDesignerImage::fitDictionaryPicture() const
@@ -205,11 +216,9 @@ void CKorvexDesignerImage::setDictionaryKey(const QString& key)
 {
     m_dictionaryKey = key;
     m_dictionaryPicture = QImage();
-    m_fittedPicture = QImage();
     if (!key.isEmpty() && CKorvexDictionary::HasDictionaryKey(key))
         m_dictionaryPicture = CKorvexPictureFiles::load(CKorvexDictionary::DictionaryValue(key));
-    if (!m_dictionaryPicture.isNull())
-        preparePictures();
+    preparePictures();
     repaint();
 }
 

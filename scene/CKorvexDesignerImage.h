@@ -78,5 +78,10 @@ private:
     QString m_path;
     QImage m_filePicture;
     QImage m_fittedPicture;
+    // What the fitted copy was made from and for: the dictionary picture's cache key, the size
+    // and the aspect rule.
+    qint64 m_fittedFrom = 0;
+    QSizeF m_fittedFor;
+    bool m_fittedKeepingAspect = false;
     QString m_url;
 };

@@ -135,19 +135,25 @@ void CKorvexDesignerText::refreshFromDictionary()
     m_shown = ShownText{wanted, textWidth(), font()};
 }
 
-QString CKorvexDesignerText::dictionaryHtml() const
+const QString& CKorvexDesignerText::dictionaryHtml()
 {
+    // Two documents for every label of every page refresh: made again only when the value or
+    // the stored format changed.
+    const QString value = CKorvexDictionary::DictionaryValue(m_dictionaryKey);
+    if (m_made.valid && m_made.value == value && m_made.storedHtml == m_storedHtml)
+        return m_made.html;
     QTextDocument stored;
     stored.setHtml(m_storedHtml);
     QTextCursor storedEnd(&stored);
     storedEnd.movePosition(QTextCursor::End);
     const QTextCharFormat format = storedEnd.charFormat();
     QTextDocument shown;
-    shown.setPlainText(CKorvexDictionary::DictionaryValue(m_dictionaryKey));
+    shown.setPlainText(value);
     QTextCursor all(&shown);
     all.select(QTextCursor::Document);
     all.setCharFormat(format);
-    return shown.toHtml();
+    m_made = MadeHtml{value, m_storedHtml, shown.toHtml(), true};
+    return m_made.html;
 }
 
 void CKorvexDesignerText::fitWidthToText(double layoutWidth)

@@ -72,10 +72,20 @@ private:
         }
     };
 
-    QString dictionaryHtml() const;
+    /// The dictionary value in the stored HTML's format.
+    const QString& dictionaryHtml();
 
     int m_textSource = SourceTextEditor;
     QString m_dictionaryKey;
     QString m_storedHtml;
     ShownText m_shown;
+    /// What dictionaryHtml() last made, and from what.
+    struct MadeHtml
+    {
+        QString value;
+        QString storedHtml;
+        QString html;
+        bool valid = false;
+    };
+    MadeHtml m_made;
 };

@@ -24,6 +24,7 @@ const QColor paper(255, 255, 255);
 const QColor shade(150, 165, 178);
 const QColor folder(245, 190, 75);
 const QColor folderDark(200, 140, 35);
+const QColor danger(200, 60, 50);     // removing
 
 QPen outline(const QColor& colour, double width = 1.5)
 {
@@ -335,6 +336,25 @@ void moveArrow(QPainter& p, bool up)
     drawArrowHead(p, QPointF(16, 16 - direction * 11), up, 8, 10, primary);
 }
 
+void cancel(QPainter& p)
+{
+    p.setPen(outline(danger, 5));
+    p.drawLine(QPointF(9, 9), QPointF(23, 23));
+    p.drawLine(QPointF(23, 9), QPointF(9, 23));
+}
+
+void edit(QPainter& p)
+{
+    QPolygonF pencil;
+    pencil << QPointF(6, 26) << QPointF(7.5, 20) << QPointF(21.5, 6) << QPointF(26, 10.5) << QPointF(12, 24.5);
+    p.setPen(outline(ink, 1.4));
+    p.setBrush(accent);
+    p.drawPolygon(pencil);
+    p.drawLine(QPointF(7.5, 20), QPointF(12, 24.5));
+    p.setBrush(primaryLight);
+    p.drawPolygon(QVector<QPointF>{QPointF(18.5, 9), QPointF(21.5, 6), QPointF(26, 10.5), QPointF(23, 13.5)});
+}
+
 struct Icon
 {
     QString fileName;
@@ -388,6 +408,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("minus.png"), 32, both, minus},
         {QStringLiteral("up.png"), 32, both, [](QPainter& p) { moveArrow(p, true); }},
         {QStringLiteral("down.png"), 32, both, [](QPainter& p) { moveArrow(p, false); }},
+        {QStringLiteral("ActionCancel.png"), 32, both, cancel},
+        {QStringLiteral("edit.png"), 32, both, edit},
     };
     QTextStream out(stdout);
     int failures = 0;

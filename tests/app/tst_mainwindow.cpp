@@ -1,16 +1,19 @@
 #include "KorvexScriptedPrompt.h"
 #include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
+#include "KorvexTestPage.h"
 #include "app/CKorvexAboutDialog.h"
 #include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
 #include "core/CKorvexUndoManager.h"
+#include "dictionary/CKorvexDictionary.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerRect.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexDesignerText.h"
 #include "scene/CKorvexResizeHandle.h"
 #include "scene/CKorvexResizeHandles.h"
 #include "services/CKorvexLanguageService.h"
@@ -50,6 +53,7 @@ private slots:
     void pageSize();
     void pageSizeDialogIsFilledFromThePage();
     void preferencesResizeHandles();
+    void dictionaryEditShowsOnBoundLabels();
     void secondThreeDAreaIsRefused();
     void viewActionsFollowTheirTargets();
     void dropsOnTheWindowAreAccepted();
@@ -320,6 +324,24 @@ void TestMainWindow::preferencesResizeHandles()
     QCOMPARE(prompt.dialogs(), QStringList{QStringLiteral("CKorvexPreferences")});
     QCOMPARE(m_scene->context().gridSize(), 30);
     QCOMPARE(handles->handle(0)->width(), 30.0);
+}
+
+void TestMainWindow::dictionaryEditShowsOnBoundLabels()
+{
+    CKorvexDictionary::SaveDictionary({{Korvex::fromQString("Name"), Korvex::fromQString("Old")}});
+    auto* label = dynamic_cast<CKorvexDesignerText*>(KorvexTestPage::add(
+        *m_scene, {"type:label", "text source type:dictionary", "dictionary key:name", "html:<p>typed</p>"}));
+    QVERIFY(label && label->text() == QStringLiteral("Old"));
+    // As an edit in the dialog would: labels show it only when refreshed.
+    CKorvexDictionary::SetDictionaryValue(QStringLiteral("NAME"), QStringLiteral("New"));
+    KorvexScriptedPrompt prompt;
+    prompt.answerDialog([](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
+        return dialog.result();
+    });
+    m_window->ui().actionDictionary->trigger();
+    QCOMPARE(prompt.dialogs(), QStringList{"CKorvexDictionaryTableWidget"});
+    QCOMPARE(label->text(), QStringLiteral("New"));
 }
 
 void TestMainWindow::secondThreeDAreaIsRefused()

@@ -57,6 +57,8 @@ private slots:
     void firstRunWritesTheDefaultEntriesOnce();
     void importReplacesEverythingAndOutlivesFirstRun();
     void lookupIgnoresCaseAndEditsKeepTheStoredKey();
+    void lookupsFollowWritesFromElsewhere();
+    void damagedStoreKeepsTheEntries();
     void fileTextIsParsed_data();
     void fileTextIsParsed();
     void fileWrittenAndReadBack_data();
@@ -117,6 +119,36 @@ void TestDictionary::lookupIgnoresCaseAndEditsKeepTheStoredKey()
     QCOMPARE(CKorvexDictionary::DictionaryValue(QString::fromUtf8("strasse ä")), QStringLiteral("x"));
     // Plain keys are stored under their own name.
     QCOMPARE(storedSettingsKeys(), (QStringList{"Name with space", QString::fromUtf8("STRASSE Ä")}));
+}
+
+void TestDictionary::lookupsFollowWritesFromElsewhere()
+{
+    CKorvexDictionary::SaveDictionary(mapOf({{"k", "1"}}));
+    QCOMPARE(CKorvexDictionary::DictionaryValue(QStringLiteral("K")), QStringLiteral("1"));
+    // Another designer saves: new entries under a new revision.
+    auto settings = CKorvexProductInfo::openSettings();
+    settings->setValue(QStringLiteral("DrolvanDictionary/k"), QStringLiteral("2"));
+    settings->setValue(QStringLiteral("DrolvanDictionaryFlag/Revision"), QStringLiteral("elsewhere"));
+    settings.reset();
+    QCOMPARE(CKorvexDictionary::DictionaryValue(QStringLiteral("k")), QStringLiteral("2"));
+    // An emptied store is a first run again.
+    KorvexTestEnvironment::clearSettings();
+    QVERIFY(!CKorvexDictionary::HasDictionaryKey(QStringLiteral("k")));
+    QCOMPARE(CKorvexDictionary::StoredDictionaryKey(QStringLiteral("TITLE")), QStringLiteral("Title"));
+}
+
+void TestDictionary::damagedStoreKeepsTheEntries()
+{
+    CKorvexDictionary::SaveDictionary(mapOf({{"k", "1"}}));
+    const QString path = CKorvexProductInfo::openSettings()->fileName();
+    const QByteArray damaged("[DrolvanDictionary\nk=2\n[DrolvanDictionaryFlag]\nRevision=other\n");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+    file.close();
+    QCOMPARE(CKorvexDictionary::DictionaryValue(QStringLiteral("k")), QStringLiteral("1"));
+    QCOMPARE(CKorvexDictionary::LoadDictionary(), mapOf({{"k", "1"}}));
+    // Nothing, first-run entries least of all, is written over it.
+    QCOMPARE(fileBytes(path), damaged);
 }
 
 void TestDictionary::fileTextIsParsed_data()

@@ -112,6 +112,9 @@ void TestItemKinds::pixels_data()
     QTest::newRow("dictionary picture stretched") << dictionary + "LOGO" << "" << at(1, 99) << blue;
     QTest::newRow("dictionary picture fitted") << fitted << "" << at(100, 50) << blue;
     QTest::newRow("dictionary picture centred") << fitted << "" << at(74, 50) << clear;
+    // A fitted copy is made again when what it was fitted to changes.
+    QTest::newRow("aspect kept after fitting") << dictionary + "LOGO" << "keep aspect" << at(74, 50) << clear;
+    QTest::newRow("fitted again when lower") << fitted << "height 50" << at(80, 25) << clear;
     QTest::newRow("area transparent") << area + "Transparent" << "" << at(2, 2) << areaGrey;
     QTest::newRow("area single colour") << area + "Single Color" << "" << at(2, 2) << QColor(0, 128, 0);
     QTest::newRow("area caption") << area + "Transparent" << "" << captionRow << black;
@@ -153,6 +156,12 @@ void TestItemKinds::pixels()
         scene.context().setPreview3DImage(preview);
     scene.context().setPreview3DShown(state != QLatin1String("preview hidden"));
     QGraphicsItem* item = addFromRecord(scene, record);
+    if (auto* image = dynamic_cast<CKorvexDesignerImage*>(item); image && state == QLatin1String("keep aspect")) {
+        image->setKeepAspectRatio(true);
+    } else if (image && state == QLatin1String("height 50")) {
+        image->setHeight(50);
+        image->endResize();
+    }
     scene.deselectAll();
     scene.selectItem(item, state == QLatin1String("selected"));
     const QImage image = renderItem(*item, QSize(200, 100));
