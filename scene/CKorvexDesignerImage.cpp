@@ -4,6 +4,7 @@
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexPictureFiles.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
 
@@ -71,7 +72,9 @@ void CKorvexDesignerImage::drawOwnPicture(QPainter* painter) const
         painter->drawImage(area, m_fallbackPicture);
         return;
     }
-    const QImage scaled = scaledFilePicture();
+    // A PDF keeps the picture itself, once for every item showing it, and scales it when shown.
+    const bool vector = painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Pdf;
+    const QImage scaled = vector ? QImage() : scaledFilePicture();
     painter->drawImage(area, scaled.isNull() ? m_filePicture : scaled);
 }
 
