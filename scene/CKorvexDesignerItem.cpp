@@ -42,7 +42,10 @@ CKorvexDesignerItem::CKorvexDesignerItem(QGraphicsScene* scene)
 CKorvexDesignerItem::~CKorvexDesignerItem()
 {
     if (m_context) {
-        m_context->companions().removeAll(this);
+        QList<CKorvexDesignerItem*>& registry = m_context->companions();
+        const int at = registry.lastIndexOf(this);
+        if (at >= 0)
+            registry.removeAt(at);
         m_context->selection().remove(this);
         m_context->forgetHandleSync(this);
         if (m_item && m_context->pressItem() == m_item)

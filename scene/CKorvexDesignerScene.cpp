@@ -515,9 +515,11 @@ void CKorvexDesignerScene::destroyAllItems()
     m_context.setPressItem(nullptr);
     m_stateSnapshot.clear();
     m_inState = false;
-    const auto all = pageItems() + QList<QGraphicsItem*>{m_screen};
-    for (QGraphicsItem* item : all) {
-        if (!item)
+    // Newest first: each companion leaves the end of the registry, so a page of any size goes quickly.
+    const QList<CKorvexDesignerItem*> companions = m_context.companions();
+    for (auto it = companions.crbegin(); it != companions.crend(); ++it) {
+        QGraphicsItem* item = (*it)->item();
+        if (!item || item->scene() != this)
             continue;
         CKorvexDesignerItem::destroyCompanionOf(item);
         delete item;
