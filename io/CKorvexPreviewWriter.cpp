@@ -8,9 +8,9 @@
 
 namespace {
 
-// Page sizes come from files: larger pages are drawn smaller, so memory stays bounded.
-constexpr qint64 fullSizePixels = qint64(6000) * 6000;
-constexpr int reducedSide = 2048;
+// The preview is 130 pixels on its long side: a page drawn at four times that and scaled down
+// looks the same, and drawing a large page at its full size cost most of a save.
+constexpr int detailSide = 4 * CKorvexPreviewPicture::side;
 
 QSize pixelSizeOf(const QRectF& page)
 {
@@ -19,9 +19,9 @@ QSize pixelSizeOf(const QRectF& page)
 
 QSize drawingSize(const QSize& page)
 {
-    if (qint64(page.width()) * page.height() <= fullSizePixels)
+    if (qMax(page.width(), page.height()) <= detailSide)
         return page;
-    const double scale = double(reducedSide) / qMax(page.width(), page.height());
+    const double scale = double(detailSide) / qMax(page.width(), page.height());
     return QSize(qMax(1, qRound(page.width() * scale)), qMax(1, qRound(page.height() * scale)));
 }
 
