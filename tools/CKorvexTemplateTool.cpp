@@ -2,9 +2,8 @@
 
 #include "dictionary/CKorvexDictionary.h"
 #include "scene/CKorvexDesignerScene.h"
-#include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexPageRenderer.h"
 #include "services/CKorvexProductInfo.h"
-#include "tools/CKorvexPageRenderer.h"
 #include "tools/CKorvexPrivateSettings.h"
 #include "tools/CKorvexTemplateBlocks.h"
 #include "tools/CKorvexTemplateInfo.h"
