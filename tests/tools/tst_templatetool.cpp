@@ -58,6 +58,7 @@ private slots:
         QTest::newRow("scale text") << QStringList{"render", "a.ktf", "b.png", "--scale", "big"} << "greater than 0";
         QTest::newRow("scale infinite") << QStringList{"render", "a.ktf", "b.png", "--scale", "inf"} << "greater than 0";
         QTest::newRow("render to jpeg") << QStringList{"render", "a.ktf", "b.jpg"} << "writes .png or .pdf";
+        QTest::newRow("size zero") << QStringList{"thumbnail", "a.ktf", "b.png", "--size=0"} << "from 1 to 2048";
         QTest::newRow("empty dictionary") << QStringList{"validate", "a.ktf", "--dictionary="} << "needs a file";
     }
 
@@ -253,6 +254,41 @@ private slots:
         // The run's dictionary never reached the stored one.
         QCOMPARE(toolSettings()->allKeys().filter("DrolvanDictionary/").join(' ').remove("DrolvanDictionary/"),
                  QStringLiteral("Author Subject Title"));
+    }
+
+    void thumbnailIsThePackedPreviewElseADrawing_data()
+    {
+        QTest::addColumn<QString>("file"); // a package, bare text, a package cut in half
+        QTest::addColumn<int>("size");
+        QTest::newRow("package, smaller") << "page.ktf" << 64;
+        QTest::newRow("package, larger") << "page.ktf" << 256;
+        QTest::newRow("bare text") << "bare.ktf" << 200;
+        QTest::newRow("damaged") << "damaged.ktf" << 128;
+    }
+
+    void thumbnailIsThePackedPreviewElseADrawing()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, size);
+        const QString package = m_folder->package(QStringLiteral("page.ktf"));
+        QImage expected = QImage::fromData(m_folder->entry(package, QStringLiteral("_preview.png")))
+                              .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (file == QLatin1String("bare.ktf")) {
+            m_folder->text(file, {screenBlock(), rectBlock()});
+            QCOMPARE(m_folder->run({"render", file, "drawn.png", "--scale", QString::number(size / 400.0)}).status, 0);
+            expected = QImage(m_folder->path(QStringLiteral("drawn.png")));
+        } else if (file == QLatin1String("damaged.ktf")) {
+            QFile whole(m_folder->path(package));
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            KorvexTestFiles::writeFile(m_folder->path(file), whole.read(whole.size() / 2));
+            expected = QImage();
+        }
+        const Run run = m_folder->run({"thumbnail", file, "thumb.png", "--size", QString::number(size)});
+        QCOMPARE(run.status, expected.isNull() ? 1 : 0);
+        QCOMPARE(run.errorLines(), expected.isNull() ? QStringList{"error: damaged.ktf: the package is damaged"}
+                                                     : QStringList{});
+        const QImage thumbnail(m_folder->path(QStringLiteral("thumb.png")));
+        QCOMPARE(thumbnail.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
     }
 
     void valueTextsAreJudgedByTheKeysKind_data()
