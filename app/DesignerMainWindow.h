@@ -50,12 +50,15 @@ public:
 
     /// Chooses the zoom box entry that shows the whole page in the view.
     void zoomToFit();
+    /// Fills File > Open Recent from the recent files list.
+    void refreshRecentFiles();
 
 public slots:
     void onNew();
     void onOpen();
     void onSave();
     void onSaveAs();
+    void onExport();
     void onPageSize();
     void onExit();
     void onCut();
