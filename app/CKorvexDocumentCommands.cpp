@@ -1,5 +1,6 @@
 #include "app/CKorvexDocumentCommands.h"
 
+#include "app/CKorvexRecovery.h"
 #include "app/DesignerMainWindow.h"
 #include "properties/CKorvexBusyPopup.h"
 #include "scene/CKorvexDesignerScene.h"
@@ -63,6 +64,7 @@ void CKorvexDocumentCommands::newDocument()
 {
     if (!confirmDiscard(CKorvexProductInfo::applicationName()))
         return;
+    m_window.recovery().discard();
     m_window.setCurrentFile(QString());
     m_window.setDirty(false);
     m_window.setWindowTitle(titleFor(tr("New Document")));
@@ -111,6 +113,7 @@ bool CKorvexDocumentCommands::readPage(const QString& path)
 
 void CKorvexDocumentCommands::openPath(const QString& path)
 {
+    m_window.recovery().discard();
     if (readPage(path)) {
         m_window.setOpenPath(path);
         m_window.setCurrentFile(path);
@@ -125,6 +128,18 @@ void CKorvexDocumentCommands::openPath(const QString& path)
     m_window.setDirty(false);
 }
 
+bool CKorvexDocumentCommands::openRecovered(const QString& path, const QString& originalPath)
+{
+    if (!readPage(path))
+        return false;
+    m_window.setCurrentFile(QString());
+    if (!originalPath.isEmpty())
+        m_window.setSavePath(originalPath);
+    // The recovered work is not saved anywhere yet.
+    m_window.setDirty(true);
+    return true;
+}
+
 QString CKorvexDocumentCommands::chooseSaveName()
 {
     if (m_window.savePath().isEmpty())
@@ -136,7 +151,8 @@ bool CKorvexDocumentCommands::writeTemplate(const QString& target)
 {
     if (m_window.scene()->writeTemplate(target)) {
         m_window.setDirty(false);
-            CKorvexRecentFiles::add(target);
+        m_window.recovery().discard();
+        CKorvexRecentFiles::add(target);
         m_window.refreshRecentFiles();
         return true;
     }

@@ -25,6 +25,8 @@ public:
     void openRecent(const QString& path);
     /// Draws the page as shown at 100 % into a PNG picture or a PDF page chosen by the user.
     void exportPage();
+    /// Opens a recovered page as unsaved work whose Save As starts at originalPath.
+    bool openRecovered(const QString& path, const QString& originalPath);
     /// Asks about unsaved changes and writes the settings; false when the user cancelled.
     bool mayClose();
 

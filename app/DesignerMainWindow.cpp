@@ -3,6 +3,7 @@
 #include "app/CKorvexAboutDialog.h"
 #include "app/CKorvexDocumentCommands.h"
 #include "app/CKorvexPageSizePrompt.h"
+#include "app/CKorvexRecovery.h"
 #include "app/CKorvexToolSwitcher.h"
 #include "app/CKorvexZoomController.h"
 #include "core/CKorvexUndoGroupCommand.h"
@@ -51,6 +52,7 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
     m_ui.propertyWidget->setScene(m_scene);
     m_scene->setPageSetupChooser([this](CKorvexPageSetup& setup) { return CKorvexPageSizePrompt::choose(this, setup); });
     m_document = std::make_unique<CKorvexDocumentCommands>(*this);
+    m_recovery = std::make_unique<CKorvexRecovery>(*this, *m_document);
     m_pageMenu = m_ui.setupPageMenu(this);
     m_scene->setItemMenu(m_ui.menuEdit);
     m_scene->setPageMenu(m_pageMenu);
@@ -272,6 +274,7 @@ void DesignerMainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    m_recovery->discard();
     QCoreApplication::exit(0);
 }
 
