@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
@@ -92,6 +93,9 @@ void CKorvexRecovery::onTimer()
         discard();
         return;
     }
+    // Drawing the preview hides the handles, which would end a drag in progress: wait for the next tick.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
     const QString state = pageState();
     if (state == m_writtenState)
         return;
