@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -26,7 +25,6 @@ public:
     /// Takes the copy unless another running designer holds it, offers a copy that a run which
     /// did not end cleanly left, and starts writing. Does nothing when another designer holds it.
     void start();
-    bool isActive() const { return m_lock != nullptr; }
     /// Removes the copy: its work is saved or given up.
     void discard();
     /// Where the copy is written: beside the settings store.
