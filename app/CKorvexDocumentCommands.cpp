@@ -1,12 +1,18 @@
 #include "app/CKorvexDocumentCommands.h"
 
-#include "properties/CKorvexBusyPopup.h"
+#include "app/CKorvexRecovery.h"
 #include "app/DesignerMainWindow.h"
+#include "properties/CKorvexBusyPopup.h"
 #include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexPageRenderer.h"
 #include "services/CKorvexProductInfo.h"
 #include "services/CKorvexPrompt.h"
+#include "services/CKorvexRecentFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
 
 namespace {
 
@@ -58,6 +64,7 @@ void CKorvexDocumentCommands::newDocument()
 {
     if (!confirmDiscard(CKorvexProductInfo::applicationName()))
         return;
+    m_window.recovery().discard();
     m_window.setCurrentFile(QString());
     m_window.setDirty(false);
     m_window.setWindowTitle(titleFor(tr("New Document")));
@@ -70,8 +77,12 @@ void CKorvexDocumentCommands::open()
 {
     const QString start = m_window.openPath().isEmpty() ? QDir::homePath() : m_window.openPath();
     const QString path = CKorvexPrompt::openFileName(&m_window, tr("Open Template File"), start, templateFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openChosen(path);
+}
+
+void CKorvexDocumentCommands::openChosen(const QString& path)
+{
     if (!confirmDiscard(CKorvexProductInfo::applicationName()))
         return;
     returnToPointer();
@@ -79,22 +90,54 @@ void CKorvexDocumentCommands::open()
     m_window.setDirty(false);
 }
 
-void CKorvexDocumentCommands::openPath(const QString& path)
+void CKorvexDocumentCommands::openRecent(const QString& path)
+{
+    if (QFileInfo(path).isFile()) {
+        openChosen(path);
+        return;
+    }
+    CKorvexRecentFiles::remove(path);
+    m_window.refreshRecentFiles();
+    CKorvexPrompt::warning(&m_window, CKorvexProductInfo::applicationName(),
+                           tr("The template file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));
+}
+
+bool CKorvexDocumentCommands::readPage(const QString& path)
 {
     m_window.setWindowTitle(titleFor(tr("New Document")));
     returnToPointer();
     CKorvexDesignerScene* scene = m_window.scene();
     scene->resetPage(false);
-    if (scene->readTemplate(path)) {
+    return scene->readTemplate(path);
+}
+
+void CKorvexDocumentCommands::openPath(const QString& path)
+{
+    m_window.recovery().discard();
+    if (readPage(path)) {
         m_window.setOpenPath(path);
         m_window.setCurrentFile(path);
         m_window.setWindowTitle(titleFor(path));
+        CKorvexRecentFiles::add(path);
+        m_window.refreshRecentFiles();
     } else {
         CKorvexPrompt::warning(&m_window, CKorvexProductInfo::applicationName(),
                                tr("Unable to open the template file."));
     }
     m_window.writeSettings();
     m_window.setDirty(false);
+}
+
+bool CKorvexDocumentCommands::openRecovered(const QString& path, const QString& originalPath)
+{
+    if (!readPage(path))
+        return false;
+    m_window.setCurrentFile(QString());
+    if (!originalPath.isEmpty())
+        m_window.setSavePath(originalPath);
+    // The recovered work is not saved anywhere yet.
+    m_window.setDirty(true);
+    return true;
 }
 
 QString CKorvexDocumentCommands::chooseSaveName()
@@ -108,6 +151,9 @@ bool CKorvexDocumentCommands::writeTemplate(const QString& target)
 {
     if (m_window.scene()->writeTemplate(target)) {
         m_window.setDirty(false);
+        m_window.recovery().discard();
+        CKorvexRecentFiles::add(target);
+        m_window.refreshRecentFiles();
         return true;
     }
     CKorvexPrompt::warning(&m_window, CKorvexProductInfo::applicationName(), tr("Unable to save the file."));
@@ -147,6 +193,37 @@ void CKorvexDocumentCommands::saveAs()
     writeTemplate(target);
     m_window.writeSettings();
     m_window.setWindowTitle(titleFor(m_window.currentFile()));
+}
+
+QString CKorvexDocumentCommands::exportStart() const
+{
+    const QString document = m_window.currentFile().isEmpty() ? m_window.savePath() : m_window.currentFile();
+    const QFileInfo info(document);
+    if (document.isEmpty() || info.isDir())
+        return document.isEmpty() ? QDir::homePath() : document;
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".png");
+}
+
+void CKorvexDocumentCommands::exportPage()
+{
+    QString target = CKorvexPrompt::saveFileName(&m_window, tr("Export Page"), exportStart(),
+                                                 tr("PNG Picture (*.png);;PDF Document (*.pdf)"));
+    if (target.isEmpty())
+        return;
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        target += QStringLiteral(".png");
+    CKorvexPageRenderer renderer(*m_window.scene());
+    bool written = false;
+    if (suffix == QLatin1String("pdf")) {
+        written = renderer.renderPdf(target, 1.0);
+    } else {
+        const QImage picture = renderer.renderImage(1.0);
+        QSaveFile file(target);
+        written = !picture.isNull() && file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG") && file.commit();
+    }
+    if (!written)
+        CKorvexPrompt::warning(&m_window, CKorvexProductInfo::applicationName(), tr("Unable to export the page."));
 }
 
 bool CKorvexDocumentCommands::mayClose()

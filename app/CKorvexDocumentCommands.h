@@ -21,6 +21,12 @@ public:
     void openPath(const QString& path);
     void save();
     void saveAs();
+    /// Opens a file of the recent list; a file that is gone leaves the list with a message.
+    void openRecent(const QString& path);
+    /// Draws the page as shown at 100 % into a PNG picture or a PDF page chosen by the user.
+    void exportPage();
+    /// Opens a recovered page as unsaved work whose Save As starts at originalPath.
+    bool openRecovered(const QString& path, const QString& originalPath);
     /// Asks about unsaved changes and writes the settings; false when the user cancelled.
     bool mayClose();
 
@@ -32,6 +38,10 @@ private:
     /// Offers to save a modified document; false when the command must stop.
     bool confirmDiscard(const QString& title);
     void returnToPointer();
+    void openChosen(const QString& path);
+    /// Replaces the page by the template at path, titled as a new document.
+    bool readPage(const QString& path);
+    QString exportStart() const;
     QString chooseSaveName();
     bool writeTemplate(const QString& target);
 

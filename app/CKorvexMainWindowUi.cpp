@@ -95,6 +95,7 @@ void CKorvexMainWindowUi::createMenuActions(QMainWindow* window)
     actionSave = makeAction(window, QStringLiteral("actionSave"), tr("Save"), tr("Ctrl+S"));
     actionSave->setIcon(resourceIcon(QStringLiteral("filesave_icon.png")));
     actionSave_As = makeAction(window, QStringLiteral("actionSave_As"), tr("Save As"));
+    actionExport = makeAction(window, QStringLiteral("actionExport"), tr("Export..."), tr("Ctrl+E"));
     actionPage_Size = makeAction(window, QStringLiteral("actionPage_Size"), tr("Page Size"));
     actionExit = makeAction(window, QStringLiteral("actionExit"), tr("Exit"), tr("Ctrl+Q"));
     createEditActions(window);
@@ -159,8 +160,10 @@ void CKorvexMainWindowUi::createMenus(QMainWindow* window)
     menuFile = menuBar->addMenu(tr("File"));
     menuFile->setObjectName(QStringLiteral("menuFile"));
     menuFile->addActions({actionNew, actionOpen});
+    menuOpen_Recent = menuFile->addMenu(tr("Open Recent"));
+    menuOpen_Recent->setObjectName(QStringLiteral("menuOpen_Recent"));
     menuFile->addSeparator();
-    menuFile->addActions({actionSave, actionSave_As});
+    menuFile->addActions({actionSave, actionSave_As, actionExport});
     menuFile->addSeparator();
     menuFile->addAction(actionPage_Size);
     menuFile->addSeparator();

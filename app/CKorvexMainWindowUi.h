@@ -39,6 +39,7 @@ public:
     QHBoxLayout* centralLayout = nullptr;
     QMenuBar* menuBar = nullptr;
     QMenu* menuFile = nullptr;
+    QMenu* menuOpen_Recent = nullptr;
     QMenu* menuEdit = nullptr;
     QMenu* menuInsertItem = nullptr;
     QMenu* menuView = nullptr;
@@ -54,6 +55,7 @@ public:
     QAction* actionOpen = nullptr;
     QAction* actionSave = nullptr;
     QAction* actionSave_As = nullptr;
+    QAction* actionExport = nullptr;
     QAction* actionPage_Size = nullptr;
     QAction* actionExit = nullptr;
     QAction* actionCut = nullptr;

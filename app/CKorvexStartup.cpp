@@ -8,6 +8,8 @@
 #include "services/CKorvexProductInfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QSettings>
 
@@ -19,8 +21,22 @@ void CKorvexStartup::enableHighDpi()
 
 QString CKorvexStartup::languagesDirectory()
 {
+    return languagesDirectory(QCoreApplication::applicationDirPath());
+}
+
+QString CKorvexStartup::languagesDirectory(const QString& programFolder)
+{
     const auto settings = CKorvexProductInfo::openSettings();
-    return settings->value(QStringLiteral("ContentDirectory")).toString() + QStringLiteral("/languages");
+    const QString named = settings->value(QStringLiteral("ContentDirectory")).toString() + QStringLiteral("/languages");
+    if (settings->contains(QStringLiteral("ContentDirectory")) || QFileInfo(named).isDir())
+        return named;
+    // Beside the program in its build folder; under share/ when installed.
+    for (const QString& candidate : {programFolder + QStringLiteral("/languages"),
+                                     programFolder + QStringLiteral("/../share/korvex-designer/languages")}) {
+        if (QFileInfo(QDir::cleanPath(candidate)).isDir())
+            return QDir::cleanPath(candidate);
+    }
+    return named;
 }
 
 void CKorvexStartup::installLanguage()

@@ -11,8 +11,10 @@ class CKorvexStartup
 public:
     /// Scaling and high-resolution pixmaps; must run before the application object exists.
     static void enableHighDpi();
-    /// The languages folder named by the "ContentDirectory" setting.
+    /// The languages folder named by the "ContentDirectory" setting. Without that setting, and
+    /// while the folder it names does not exist, the languages built or installed with the program.
     static QString languagesDirectory();
+    static QString languagesDirectory(const QString& programFolder);
     /// Finds the languages and installs the translators of the chosen one.
     static void installLanguage();
     /// Opens the template the command line names, or shows the window and starts a new document.

@@ -3,6 +3,7 @@
 #include "app/CKorvexAboutDialog.h"
 #include "app/CKorvexDocumentCommands.h"
 #include "app/CKorvexPageSizePrompt.h"
+#include "app/CKorvexRecovery.h"
 #include "app/CKorvexToolSwitcher.h"
 #include "app/CKorvexZoomController.h"
 #include "core/CKorvexUndoGroupCommand.h"
@@ -16,6 +17,7 @@
 #include "services/CKorvexLanguageService.h"
 #include "services/CKorvexProductInfo.h"
 #include "services/CKorvexPrompt.h"
+#include "services/CKorvexRecentFiles.h"
 #include "undo/CKorvexUndPageSizeChangedCommand.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QGraphicsView>
 #include <QHBoxLayout>
@@ -49,6 +52,7 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
     m_ui.propertyWidget->setScene(m_scene);
     m_scene->setPageSetupChooser([this](CKorvexPageSetup& setup) { return CKorvexPageSizePrompt::choose(this, setup); });
     m_document = std::make_unique<CKorvexDocumentCommands>(*this);
+    m_recovery = std::make_unique<CKorvexRecovery>(*this, *m_document);
     m_pageMenu = m_ui.setupPageMenu(this);
     m_scene->setItemMenu(m_ui.menuEdit);
     m_scene->setPageMenu(m_pageMenu);
@@ -61,6 +65,7 @@ DesignerMainWindow::DesignerMainWindow(QWidget* parent)
     connectMenuActions();
     connectToolActions();
     connectViewActions();
+    refreshRecentFiles();
 
     const auto settings = CKorvexProductInfo::openSettings();
     settings->beginGroup(designerGroup);
@@ -117,6 +122,7 @@ void DesignerMainWindow::connectFileActions()
     connect(m_ui.actionOpen, &QAction::triggered, this, &DesignerMainWindow::onOpen);
     connect(m_ui.actionSave, &QAction::triggered, this, &DesignerMainWindow::onSave);
     connect(m_ui.actionSave_As, &QAction::triggered, this, &DesignerMainWindow::onSaveAs);
+    connect(m_ui.actionExport, &QAction::triggered, this, &DesignerMainWindow::onExport);
     connect(m_ui.actionPage_Size, &QAction::triggered, this, &DesignerMainWindow::onPageSize);
     connect(m_ui.actionExit, &QAction::triggered, this, &DesignerMainWindow::onExit);
     connect(m_ui.toolNewFile, &QAction::triggered, this, &DesignerMainWindow::onNew);
@@ -231,6 +237,31 @@ void DesignerMainWindow::onSaveAs()
     m_document->saveAs();
 }
 
+void DesignerMainWindow::onExport()
+{
+    m_document->exportPage();
+}
+
+void DesignerMainWindow::refreshRecentFiles()
+{
+    QMenu* menu = m_ui.menuOpen_Recent;
+    // The action that opened a file may be among these: it goes once its signal has returned.
+    const auto old = menu->actions();
+    for (QAction* action : old) {
+        menu->removeAction(action);
+        action->deleteLater();
+    }
+    const QStringList files = CKorvexRecentFiles::files();
+    for (int index = 0; index < files.size(); ++index) {
+        const QString& path = files.at(index);
+        const QString shortcut = (index < 9 ? QStringLiteral("&") : QString()) + QString::number(index + 1);
+        QAction* action = menu->addAction(shortcut + QLatin1Char(' ') +
+                                          QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(action, &QAction::triggered, this, [this, path] { m_document->openRecent(path); });
+    }
+    menu->setEnabled(!files.isEmpty());
+}
+
 void DesignerMainWindow::onExit()
 {
     close();
@@ -243,6 +274,7 @@ void DesignerMainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    m_recovery->discard();
     QCoreApplication::exit(0);
 }
 

@@ -7,6 +7,7 @@
 
 class CKorvexDesignerScene;
 class CKorvexDocumentCommands;
+class CKorvexRecovery;
 class CKorvexToolSwitcher;
 class QGraphicsView;
 class QMenu;
@@ -50,12 +51,17 @@ public:
 
     /// Chooses the zoom box entry that shows the whole page in the view.
     void zoomToFit();
+    /// Fills File > Open Recent from the recent files list.
+    void refreshRecentFiles();
+    /// The copy of unsaved work kept against crashes.
+    CKorvexRecovery& recovery() const { return *m_recovery; }
 
 public slots:
     void onNew();
     void onOpen();
     void onSave();
     void onSaveAs();
+    void onExport();
     void onPageSize();
     void onExit();
     void onCut();
@@ -115,4 +121,5 @@ private:
     QMenu* m_pageMenu = nullptr;
     std::unique_ptr<CKorvexToolSwitcher> m_tools;
     std::unique_ptr<CKorvexDocumentCommands> m_document;
+    std::unique_ptr<CKorvexRecovery> m_recovery;
 };

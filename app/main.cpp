@@ -1,4 +1,5 @@
 #include "app/CKorvexCommandLine.h"
+#include "app/CKorvexRecovery.h"
 #include "app/CKorvexStartup.h"
 #include "app/DesignerMainWindow.h"
 #include "core/CKorvexActionFactory.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     auto window = std::make_unique<DesignerMainWindow>();
     window->readSettings();
     CKorvexStartup::applyCommandLine(*window, CKorvexCommandLine::evaluate(QApplication::arguments()));
+    window->recovery().start();
 
     const int result = application.exec();
     window.reset();

@@ -42,7 +42,7 @@ void CKorvexDesigner3DArea::paint(QPainter* painter, const QStyleOptionGraphicsI
             drawCaption(painter, area, caption());
         }
     }
-    if (isSelected())
+    if (isSelected() && CKorvexDesignerContext::showsSelection(scene()))
         paintSelectionTint(painter);
     painter->restore();
 }

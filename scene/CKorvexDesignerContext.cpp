@@ -22,6 +22,12 @@ CKorvexDesignerContext* CKorvexDesignerContext::of(const QGraphicsScene* scene)
     return designer ? &const_cast<CKorvexDesignerScene*>(designer)->context() : nullptr;
 }
 
+bool CKorvexDesignerContext::showsSelection(const QGraphicsScene* scene)
+{
+    const CKorvexDesignerContext* context = of(scene);
+    return !context || context->isSelectionShown();
+}
+
 int CKorvexDesignerContext::gridSize()
 {
     if (!m_settings->value(QStringLiteral("Designer/SnappingCheckBox"), false).toBool())

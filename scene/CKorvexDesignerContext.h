@@ -69,6 +69,11 @@ public:
     /// False while the page preview is drawn: 3D areas draw without the picture then.
     bool isPreview3DShown() const { return m_preview3DShown; }
     void setPreview3DShown(bool shown) { m_preview3DShown = shown; }
+    /// False while the page is drawn for a picture: selected items draw as unselected then.
+    bool isSelectionShown() const { return m_selectionShown; }
+    void setSelectionShown(bool shown) { m_selectionShown = shown; }
+    /// Whether an item of the scene that is selected draws its selection look now.
+    static bool showsSelection(const QGraphicsScene* scene);
 
 private:
     QGraphicsItem* m_pressItem = nullptr;
@@ -83,6 +88,7 @@ private:
     bool m_preview3DShown = true;
     QSet<CKorvexDesignerItem*> m_handleSync;
     bool m_handleSyncPosted = false;
+    bool m_selectionShown = true;
     // Snapping asks for the grid on every pointer movement of every dragged item; one long-lived
     // settings object sees what every other one of the process writes, without opening a file each time.
     std::unique_ptr<QSettings> m_settings;

@@ -45,7 +45,8 @@ int CKorvexDesignerImage::type() const
 void CKorvexDesignerImage::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     painter->save();
-    painter->setPen(isSelected() ? QPen(QColor(0, 0, 15), 1, Qt::DashLine) : pen());
+    const bool selectionShown = isSelected() && CKorvexDesignerContext::showsSelection(scene());
+    painter->setPen(selectionShown ? QPen(QColor(0, 0, 15), 1, Qt::DashLine) : pen());
     painter->setBrush(Qt::NoBrush);
     const bool dictionaryPicturePresent = !m_dictionaryPicture.isNull();
     const bool fromDictionary = m_imageSource == SourceDictionary;
@@ -60,7 +61,7 @@ void CKorvexDesignerImage::paint(QPainter* painter, const QStyleOptionGraphicsIt
     } else {
         painter->drawImage(area, m_fittedPicture.isNull() ? m_dictionaryPicture : m_fittedPicture);
     }
-    if (isSelected())
+    if (selectionShown)
         paintSelectionTint(painter);
     painter->restore();
 }

@@ -1,4 +1,5 @@
 #include "scene/CKorvexDesignerLabel.h"
+#include "scene/CKorvexDesignerContext.h"
 
 #include "scene/CKorvexItemDataSlots.h"
 
@@ -43,7 +44,7 @@ void CKorvexDesignerLabel::paint(QPainter* painter, const QStyleOptionGraphicsIt
     QStyleOptionGraphicsItem plain(*option);
     plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     CKorvexDesignerText::paint(painter, &plain, widget);
-    if (isSelected())
+    if (isSelected() && CKorvexDesignerContext::showsSelection(scene()))
         painter->fillRect(boundingRect(), QColor(0, 0, 255, 10));
 }
 

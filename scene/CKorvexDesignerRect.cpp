@@ -310,7 +310,7 @@ bool CKorvexDesignerRect::isInSelection() const
 {
     CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
     CKorvexDesignerItem* companion = CKorvexDesignerItem::companionOf(this);
-    return context && companion && context->selection().contains(companion);
+    return context && companion && context->isSelectionShown() && context->selection().contains(companion);
 }
 
 int CKorvexDesignerRect::snapStep() const

@@ -77,7 +77,7 @@ protected:
     static int wholeUnits(double value);
     /// The zoom compensation of the item's scene: captions and handles keep their size on screen.
     double zoomFactor() const;
-    /// True when the item's companion is in its scene's selection set.
+    /// True when the item's companion is in its scene's selection set and the scene shows selection.
     bool isInSelection() const;
     /// The step a handle drag snaps to in the item's scene.
     int snapStep() const;

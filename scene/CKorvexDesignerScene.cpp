@@ -457,8 +457,7 @@ bool CKorvexDesignerScene::isWritten(const QGraphicsItem* item)
 
 bool CKorvexDesignerScene::writeTemplate(const QString& targetPath)
 {
-    CKorvexTemplateWriter writer(writtenRecords());
-    if (!writer.write(targetPath, [this](const QString& textPath) { return writePreview(textPath); }))
+    if (!writeTemplateCopy(targetPath))
         return false;
     m_currentItem = nullptr;
     clearPendingChanges();
@@ -481,6 +480,12 @@ bool CKorvexDesignerScene::readTemplate(const QString& path)
         return false;
     finishTemplateRead();
     return true;
+}
+
+bool CKorvexDesignerScene::writeTemplateCopy(const QString& targetPath)
+{
+    CKorvexTemplateWriter writer(writtenRecords());
+    return writer.write(targetPath, [this](const QString& textPath) { return writePreview(textPath); });
 }
 
 void CKorvexDesignerScene::finishTemplateRead()

@@ -118,6 +118,8 @@ public:
     /// Saved: shown, not deleted, and with a record.
     static bool isWritten(const QGraphicsItem* item);
     bool writeTemplate(const QString& targetPath);
+    /// Writes the package as writeTemplate does, leaving the change flags and the current item as they are.
+    bool writeTemplateCopy(const QString& targetPath);
     bool readTemplate(const QString& path);
     /// Draws the page, without grid, handles or 3D preview picture, into "_preview.png" beside the text file.
     virtual bool writePreview(const QString& textFilePath);

@@ -8,7 +8,12 @@
 CKorvexPreviewStaging::CKorvexPreviewStaging(CKorvexDesignerScene& scene)
     : m_scene(scene)
 {
-    m_scene.context().setPreview3DShown(false);
+    CKorvexDesignerContext& context = m_scene.context();
+    context.setPreview3DShown(false);
+    context.setSelectionShown(false);
+    // Captions are drawn for 100 %, whatever the view's zoom.
+    m_zoomCompensation = context.zoomCompensation();
+    context.setZoomCompensation(1.0);
     if (CKorvexDesignerScreen* screen = m_scene.screen()) {
         m_gridShown = screen->isGridShown();
         screen->setGridShown(false);
@@ -29,5 +34,8 @@ CKorvexPreviewStaging::~CKorvexPreviewStaging()
         handles->show(true);
     if (CKorvexDesignerScreen* screen = m_scene.screen())
         screen->setGridShown(m_gridShown);
-    m_scene.context().setPreview3DShown(true);
+    CKorvexDesignerContext& context = m_scene.context();
+    context.setZoomCompensation(m_zoomCompensation);
+    context.setSelectionShown(true);
+    context.setPreview3DShown(true);
 }

@@ -5,7 +5,8 @@
 class CKorvexDesignerScene;
 class CKorvexResizeHandles;
 
-/// While it lives, a scene draws as its page preview does: no grid, no handles, no 3D preview picture.
+/// While it lives, a scene draws as a picture of its page does: as at 100 %, without grid,
+/// handles, selection or 3D preview picture.
 class CKorvexPreviewStaging
 {
 public:
@@ -17,5 +18,6 @@ public:
 private:
     CKorvexDesignerScene& m_scene;
     bool m_gridShown = false;
+    double m_zoomCompensation = 1.0;
     QList<CKorvexResizeHandles*> m_hiddenHandles;
 };

@@ -1,14 +1,15 @@
 #include "tools/CKorvexTemplateTool.h"
 
 #include "dictionary/CKorvexDictionary.h"
+#include "io/CKorvexZipEntryReader.h"
 #include "scene/CKorvexDesignerScene.h"
-#include "scene/CKorvexDesignerScene.h"
+#include "scene/CKorvexPageRenderer.h"
 #include "services/CKorvexProductInfo.h"
-#include "tools/CKorvexPageRenderer.h"
 #include "tools/CKorvexPrivateSettings.h"
 #include "tools/CKorvexTemplateBlocks.h"
 #include "tools/CKorvexTemplateInfo.h"
 #include "tools/CKorvexTemplateChecker.h"
+#include "tools/CKorvexThumbnail.h"
 #include "tools/CKorvexToolArguments.h"
 
 #include <QFile>
@@ -52,6 +53,8 @@ int CKorvexTemplateTool::runCommand(const CKorvexToolArguments& arguments)
         return Failed;
     CKorvexDesignerScene scene;
     const QString command = arguments.command();
+    if (command == QLatin1String("thumbnail"))
+        return thumbnail(scene, arguments.file(0), arguments.file(1), arguments.size());
     const bool readable = readTemplate(scene, arguments.file(0));
     if (command == QLatin1String("validate"))
         return validate(scene, readable);
@@ -154,6 +157,29 @@ int CKorvexTemplateTool::render(CKorvexDesignerScene& scene, const QString& targ
     const QImage picture = renderer.renderImage(scale);
     if (picture.isNull())
         return fail(target, QStringLiteral("the page at scale %1 is empty or too large to draw").arg(scale));
+    return writePicture(picture, target);
+}
+
+int CKorvexTemplateTool::thumbnail(CKorvexDesignerScene& scene, const QString& source, const QString& target, int size)
+{
+    // The packed preview is read alone, so that a large package answers as fast as a small one.
+    const CKorvexZipEntryReader packed = CKorvexZipEntryReader::read(source, QStringLiteral("_preview.png"),
+                                                                     CKorvexThumbnail::maximumPreviewBytes);
+    if (packed.status() == CKorvexZipEntryReader::Status::Damaged)
+        return fail(source, QStringLiteral("the package is damaged"));
+    QImage picture = CKorvexThumbnail::fromPreview(packed.bytes(), size);
+    if (picture.isNull()) {
+        if (!readTemplate(scene, source))
+            return Failed;
+        picture = CKorvexThumbnail::draw(scene, size);
+        if (picture.isNull())
+            return fail(source, QStringLiteral("the page is empty"));
+    }
+    return writePicture(picture, target);
+}
+
+int CKorvexTemplateTool::writePicture(const QImage& picture, const QString& target)
+{
     QSaveFile output(target);
     if (!output.open(QIODevice::WriteOnly) || !picture.save(&output, "PNG") || !output.commit())
         return fail(target, QStringLiteral("the picture cannot be written there"));

@@ -6,6 +6,7 @@
 class CKorvexDesignerScene;
 class CKorvexPrivateSettings;
 class CKorvexToolArguments;
+class QImage;
 class QTextStream;
 
 /// The headless template tool: reads, saves, draws and checks templates with the designer's
@@ -30,6 +31,8 @@ private:
     int resave(CKorvexDesignerScene& scene, const QString& target);
     int preview(CKorvexDesignerScene& scene, const QString& target);
     int render(CKorvexDesignerScene& scene, const QString& target, double scale);
+    int thumbnail(CKorvexDesignerScene& scene, const QString& source, const QString& target, int size);
+    int writePicture(const QImage& picture, const QString& target);
     int validate(CKorvexDesignerScene& scene, bool readable);
 
     int fail(const QString& path, const QString& reason);

@@ -1,5 +1,7 @@
 #include "tools/CKorvexToolArguments.h"
 
+#include "tools/CKorvexThumbnail.h"
+
 #include <QFileInfo>
 #include <QHash>
 #include <cmath>
@@ -30,6 +32,10 @@ const QList<QPair<QString, CommandForm>>& commandForms()
          {QStringLiteral("render TEMPLATE OUT [--scale F] [--dictionary FILE.df]"),
           QStringLiteral("draw the page to OUT, a .png picture or a one-page vector .pdf"), 2,
           {QStringLiteral("--scale"), QStringLiteral("--dictionary")}}},
+        {QStringLiteral("thumbnail"),
+         {QStringLiteral("thumbnail TEMPLATE OUT.png [--size N]"),
+          QStringLiteral("write the page's picture for file managers, N pixels at most a side (128)"), 2,
+          {QStringLiteral("--size")}}},
         {QStringLiteral("validate"),
          {QStringLiteral("validate TEMPLATE [--dictionary FILE.df]"),
           QStringLiteral("list problems; exit 0 clean, 2 with warnings, 1 unreadable"), 1,
@@ -108,6 +114,8 @@ bool CKorvexToolArguments::readOption(const QStringList& arguments, int& index)
             m_error = QStringLiteral("--dictionary needs a file");
         return !value.isEmpty();
     }
+    if (option == QLatin1String("--size"))
+        return readSize(value);
     bool ok = false;
     m_scale = value.toDouble(&ok);
     if (!ok || !std::isfinite(m_scale) || m_scale <= 0) {
@@ -115,6 +123,18 @@ bool CKorvexToolArguments::readOption(const QStringList& arguments, int& index)
         return false;
     }
     return true;
+}
+
+bool CKorvexToolArguments::readSize(const QString& value)
+{
+    bool ok = false;
+    m_size = value.toInt(&ok);
+    if (ok && m_size > 0 && m_size <= CKorvexThumbnail::maximumSize)
+        return true;
+    m_error = QStringLiteral("--size needs a whole number from 1 to %1, not \"%2\"")
+                  .arg(CKorvexThumbnail::maximumSize)
+                  .arg(value);
+    return false;
 }
 
 void CKorvexToolArguments::checkFiles()

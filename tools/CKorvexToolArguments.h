@@ -19,6 +19,8 @@ public:
     bool wantsVersion() const { return m_version; }
     bool json() const { return m_json; }
     double scale() const { return m_scale; }
+    /// The side of the thumbnail's square, in pixels.
+    int size() const { return m_size; }
     QString dictionary() const { return m_dictionary; }
     QString error() const { return m_error; }
 
@@ -26,6 +28,7 @@ private:
     bool readOption(const QStringList& arguments, int& index);
     bool takeValue(const QString& option, const QStringList& arguments, int& index, QString& value);
     bool allows(const QString& option) const;
+    bool readSize(const QString& value);
     void checkFiles();
 
     QString m_command;
@@ -34,6 +37,7 @@ private:
     bool m_version = false;
     bool m_json = false;
     double m_scale = 1.0;
+    int m_size = 128;
     QString m_dictionary;
     QString m_error;
 };

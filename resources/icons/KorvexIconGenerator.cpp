@@ -1,5 +1,6 @@
 // Draws the designer's icons. Build and run the opt-in target korvex_generate_icons, which writes
-// every PNG into this folder; commit the PNGs with any change here.
+// every PNG into this folder, the application icon at the desktop theme's sizes into hicolor/;
+// commit the PNGs with any change here.
 
 #include <QDir>
 #include <QFont>
@@ -379,6 +380,26 @@ bool writeIcon(const QDir& folder, const Icon& icon, int scale)
     return image.save(folder.filePath(name), "PNG");
 }
 
+/// The application icon as the desktop's icon theme takes it: hicolor/NxN/apps/korvex-designer.png.
+bool writeThemeIcons(const QDir& folder)
+{
+    bool written = true;
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral("hicolor/%1x%1/apps").arg(side);
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(side / 64.0, side / 64.0);
+            logo(painter);
+        }
+        written = folder.mkpath(path) && image.save(folder.filePath(path + QStringLiteral("/korvex-designer.png")), "PNG")
+                  && written;
+    }
+    return written;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -420,6 +441,10 @@ int main(int argc, char* argv[])
                 ++failures;
             }
         }
+    }
+    if (!writeThemeIcons(folder)) {
+        out << "cannot write the theme icons\n";
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

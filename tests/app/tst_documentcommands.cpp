@@ -12,10 +12,14 @@
 #include "scene/CKorvexDesignerScreen.h"
 #include "properties/CKorvexPropertyWidget.h"
 #include "services/CKorvexProductInfo.h"
+#include "services/CKorvexRecentFiles.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -59,6 +63,8 @@ private slots:
     void open();
     void exit_data();
     void exit();
+    void exportDrawsWhatRenderDraws();
+    void recentFilesNewestFirst();
 
 private:
     /// Title end, current file, open and save paths, stored open and save paths, modified; folder paths shortened.
@@ -371,6 +377,43 @@ void TestDocumentCommands::exit()
     QCOMPARE(CKorvexProductInfo::openSettings()->contains(QStringLiteral("Designer/geometry")), closes);
     const QString stored = closes ? QStringLiteral("exit.ktf") : QString();
     QVERIFY(state().contains("stored " + stored + ", " + stored + ";"));
+}
+
+void TestDocumentCommands::exportDrawsWhatRenderDraws()
+{
+    // The view as the user left it: zoomed, with the grid and a selected item.
+    m_window->openTemplateFile(m_template);
+    m_window->ui().zoomBox->setCurrentText(QStringLiteral("200%"));
+    m_scene->screen()->setGridShown(true);
+    m_scene->selectItem(m_scene->pageItems().first(), true);
+    KorvexScriptedPrompt prompt;
+    prompt.answerFile(m_folder.filePath(QStringLiteral("page")));
+    m_window->ui().actionExport->trigger();
+    const QString rendered = m_folder.filePath(QStringLiteral("rendered.png"));
+    QCOMPARE(QProcess::execute(QStringLiteral(KORVEX_TEMPLATE_TOOL), {"render", m_template, rendered}), 0);
+    QCOMPARE(QImage(m_folder.filePath(QStringLiteral("page.png"))), QImage(rendered));
+}
+
+void TestDocumentCommands::recentFilesNewestFirst()
+{
+    // Twelve templates opened in turn, then the third one again: the newest ten, each once.
+    QStringList opened;
+    for (int index = 0; index < 12; ++index) {
+        opened.prepend(m_folder.filePath(QStringLiteral("recent%1.ktf").arg(index)));
+        QFile::copy(m_template, opened.first());
+        m_window->openTemplateFile(opened.first());
+    }
+    m_window->openTemplateFile(opened.at(9));
+    opened.move(9, 0);
+    QCOMPARE(CKorvexRecentFiles::files(), opened.mid(0, 10));
+    const QList<QAction*> entries = m_window->ui().menuOpen_Recent->actions();
+    // One that is gone leaves the list with a message; the next one opens.
+    QFile::remove(opened.at(1));
+    KorvexScriptedPrompt prompt;
+    entries.at(1)->trigger();
+    QCOMPARE(prompt.messages().value(0).text, "The template file " + opened.at(1) + " no longer exists.");
+    m_window->ui().menuOpen_Recent->actions().at(1)->trigger();
+    QCOMPARE(CKorvexRecentFiles::files(), QStringList({opened.at(2), opened.at(0)}) + opened.mid(3, 7));
 }
 
 KORVEX_TEST_MAIN(TestDocumentCommands)

@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -421,6 +422,9 @@ void TestMainWindow::settingsRoundTrip()
     m_window->readSettings();
     QCOMPARE(m_window->geometry(), QRect(100, 100, 800, 800));
     QCOMPARE(CKorvexStartup::languagesDirectory(), QStringLiteral("/languages"));
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral("share/korvex-designer/languages"))));
+    QCOMPARE(CKorvexStartup::languagesDirectory(prefix.filePath("bin")), prefix.filePath("share/korvex-designer/languages"));
     {
         auto settings = CKorvexProductInfo::openSettings();
         settings->setValue(QStringLiteral("ContentDirectory"), QStringLiteral("/opt/korvex"));
@@ -429,7 +433,7 @@ void TestMainWindow::settingsRoundTrip()
         for (const char* key : {"openpath", "savepath", "packagesavepath"})
             settings->setValue(QLatin1String(key), QStringLiteral("/a/") + key);
     }
-    QCOMPARE(CKorvexStartup::languagesDirectory(), QStringLiteral("/opt/korvex/languages"));
+    QCOMPARE(CKorvexStartup::languagesDirectory(prefix.filePath("bin")), QStringLiteral("/opt/korvex/languages"));
     m_window->setGeometry(40, 60, 700, 650);
     m_window->readSettings();
     QCOMPARE(m_window->geometry(), QRect(100, 100, 800, 800));

@@ -3,6 +3,7 @@
 #include "io/CKorvexTemplateText.h"
 #include "tools/CKorvexValueCheck.h"
 
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -253,6 +254,61 @@ private slots:
         // The run's dictionary never reached the stored one.
         QCOMPARE(toolSettings()->allKeys().filter("DrolvanDictionary/").join(' ').remove("DrolvanDictionary/"),
                  QStringLiteral("Author Subject Title"));
+    }
+
+    void thumbnailIsThePackedPreviewElseADrawing_data()
+    {
+        QTest::addColumn<QString>("file"); // a package, bare text, a damaged package
+        QTest::addColumn<int>("size");
+        QTest::newRow("package") << "page.ktf" << 64;
+        QTest::newRow("bare text") << "bare.ktf" << 200;
+        QTest::newRow("damaged") << "cut.ktf" << 128;
+    }
+
+    void thumbnailIsThePackedPreviewElseADrawing()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, size);
+        const QString package = m_folder->package(QStringLiteral("page.ktf"));
+        QImage expected = QImage::fromData(m_folder->entry(package, QStringLiteral("_preview.png")))
+                              .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_folder->text(QStringLiteral("bare.ktf"), {screenBlock(), rectBlock()});
+        m_folder->run({"render", "bare.ktf", "drawn.png", "--scale", QString::number(size / 400.0)});
+        KorvexTestFiles::writeFile(m_folder->path(QStringLiteral("cut.ktf")), "PK\x03\x04 cut short");
+        if (file != QLatin1String("page.ktf"))
+            expected = file == QLatin1String("bare.ktf") ? QImage(m_folder->path(QStringLiteral("drawn.png"))) : QImage();
+        const Run run = m_folder->run({"thumbnail", file, "thumb.png", "--size", QString::number(size)});
+        QCOMPARE(run.errorLines(), expected.isNull() ? QStringList{"error: cut.ktf: the package is damaged"} : QStringList());
+        QCOMPARE(run.status, expected.isNull() ? 1 : 0);
+        QCOMPARE(QImage(m_folder->path("thumb.png")).convertToFormat(QImage::Format_ARGB32),
+                 expected.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void installPutsTheProgramsAndDesktopFilesUnderAPrefix()
+    {
+        const auto run = [](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            return process.waitForFinished(120000) ? process.exitCode() : -1;
+        };
+        const QString prefix = m_folder->path(QStringLiteral("prefix/"));
+        QCOMPARE(run(QStringLiteral(KORVEX_CMAKE), {"--install", KORVEX_BUILD_DIR, "--prefix", prefix}), 0);
+        QStringList expected{"bin/korvex-designer", "bin/korvex-template", "share/applications/korvex-designer.desktop",
+                             "share/korvex-designer/languages/English_KorvexDesigner.qm",
+                             "share/mime/packages/korvex-template.xml", "share/thumbnailers/korvex-template.thumbnailer"};
+        for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+            expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/korvex-designer.png").arg(side);
+        QStringList files;
+        for (QDirIterator it(prefix, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            files << it.next().remove(prefix);
+        files.sort();
+        expected.sort();
+        QCOMPARE(files, expected);
+        QCOMPARE(run(QStringLiteral("desktop-file-validate"), {prefix + expected.at(2)}), 0);
+        QCOMPARE(run(QStringLiteral("update-mime-database"), {prefix + "share/mime"}), 0);
+        QFile entry(prefix + expected.last());
+        QVERIFY(entry.open(QIODevice::ReadOnly)
+                && entry.readAll().contains("\nExec=" + prefix.toUtf8() + "bin/korvex-template thumbnail %i %o --size %s\n"));
     }
 
     void valueTextsAreJudgedByTheKeysKind_data()

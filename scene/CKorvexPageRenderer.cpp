@@ -1,7 +1,8 @@
-#include "tools/CKorvexPageRenderer.h"
+#include "scene/CKorvexPageRenderer.h"
 
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
+#include "scene/CKorvexPreviewStaging.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -39,14 +40,8 @@ void CKorvexPageRenderer::paint(QPainter& painter, const QRectF& target, double 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, zoomed);
 
-    CKorvexDesignerScreen* screen = m_scene.screen();
-    m_scene.ClearSelection();
-    const bool gridShown = screen->isGridShown();
-    if (gridShown)
-        screen->setGridShown(false);
+    CKorvexPreviewStaging staging(m_scene);
     m_scene.render(&painter, target, pageRect(), Qt::IgnoreAspectRatio);
-    if (gridShown)
-        screen->setGridShown(true);
 }
 
 QImage CKorvexPageRenderer::renderImage(double scale)

@@ -7,8 +7,9 @@
 class CKorvexDesignerScene;
 class QPainter;
 
-/// Draws a scene's page as the designer's view shows it, without grid, handles or selection
-/// tint, into a picture or a vector PDF page; a scale enlarges or shrinks the output.
+/// Draws a scene's page as the designer's view shows it at 100 %, without grid, handles or
+/// selection, into a picture or a vector PDF page; a scale enlarges or shrinks the output.
+/// The designer's Export and the template tool draw through it.
 class CKorvexPageRenderer
 {
 public:
