@@ -72,6 +72,9 @@ public:
     /// False while the page is drawn for a picture: selected items draw as unselected then.
     bool isSelectionShown() const { return m_selectionShown; }
     void setSelectionShown(bool shown) { m_selectionShown = shown; }
+    /// True while the small packed preview is drawn: pictures then leave their scaling to the painter.
+    bool isDrawingThumbnail() const { return m_drawingThumbnail; }
+    void setDrawingThumbnail(bool drawing) { m_drawingThumbnail = drawing; }
     /// Whether an item of the scene that is selected draws its selection look now.
     static bool showsSelection(const QGraphicsScene* scene);
 
@@ -86,6 +89,7 @@ private:
     int m_ownRecords = 0;
     QImage m_preview3DImage;
     bool m_preview3DShown = true;
+    bool m_drawingThumbnail = false;
     QSet<CKorvexDesignerItem*> m_handleSync;
     bool m_handleSyncPosted = false;
     bool m_selectionShown = true;

@@ -75,7 +75,9 @@ void CKorvexDesignerImage::drawOwnPicture(QPainter* painter) const
     }
     // A PDF keeps the picture itself, once for every item showing it, and scales it when shown.
     const bool vector = painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Pdf;
-    const QImage scaled = vector ? QImage() : scaledFilePicture();
+    const CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+    const bool thumbnail = context && context->isDrawingThumbnail();
+    const QImage scaled = vector || thumbnail ? QImage() : scaledFilePicture();
     painter->drawImage(area, scaled.isNull() ? m_filePicture : scaled);
 }
 

@@ -503,7 +503,11 @@ bool CKorvexDesignerScene::writePreview(const QString& textFilePath)
         return false;
     CKorvexPreviewStaging staging(*this);
     const QRectF page(m_screen->scenePos(), QSizeF(m_screen->width(), m_screen->height()));
-    return CKorvexPreviewWriter::write(*this, page, textFilePath);
+    // 130 pixels need no picture smoothly scaled to each item's size first.
+    m_context.setDrawingThumbnail(true);
+    const bool written = CKorvexPreviewWriter::write(*this, page, textFilePath);
+    m_context.setDrawingThumbnail(false);
+    return written;
 }
 
 void CKorvexDesignerScene::removeTemporaryFolders()
