@@ -50,12 +50,11 @@ bool CKorvexResizeHandle::contains(const QPointF& point) const
 
 void CKorvexResizeHandle::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
-    painter->save();
+    // The scene keeps the painter's state around each item; thousands of handles show at once.
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setPen(pen());
     painter->setBrush(brush());
     painter->drawRect(square());
-    painter->restore();
 }
 
 QRectF CKorvexResizeHandle::sceneRect() const
