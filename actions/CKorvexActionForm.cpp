@@ -1,5 +1,7 @@
 #include "actions/CKorvexActionForm.h"
 
+#include "services/KorvexNamedWidget.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,16 +19,9 @@ const QString clearButtonStyle = QStringLiteral(
     "QPushButton{border:1px solid}\nQPushButton:hover{background-color: rgb(230,230, 230);}\n"
     "QPushButton:pressed{background-color: rgb(200, 200, 200);}\n");
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QPushButton* smallButton(QWidget* parent, const char* name, const QString& text)
 {
-    auto* button = named(new QPushButton(text, parent), name);
+    auto* button = korvexNamed(new QPushButton(text, parent), name);
     button->setFixedWidth(32);
     return button;
 }
@@ -42,7 +37,7 @@ QPushButton* clearButton(QWidget* parent, const char* name)
 /// A label above a line of widgets.
 QWidget* labelledRow(QWidget* parent, const char* name, QLabel* label, const QList<QWidget*>& widgets)
 {
-    auto* row = named(new QWidget(parent), name);
+    auto* row = korvexNamed(new QWidget(parent), name);
     auto* column = new QVBoxLayout(row);
     column->setContentsMargins(0, 0, 0, 0);
     label->setParent(row);
@@ -58,7 +53,7 @@ QWidget* labelledRow(QWidget* parent, const char* name, QLabel* label, const QLi
 
 QLineEdit* frameField(QWidget* parent, const char* name)
 {
-    auto* field = named(new QLineEdit(parent), name);
+    auto* field = korvexNamed(new QLineEdit(parent), name);
     // Whole numbers from 0 up, as long as the user likes; parsing decides what they are worth.
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     return field;
@@ -96,8 +91,8 @@ QList<QLineEdit*> CKorvexActionForm::textFields() const
 
 void CKorvexActionForm::buildTypeRow(QWidget* editor)
 {
-    label = named(new QLabel(tr("Type"), editor), "label");
-    actionComboBox = named(new QComboBox(editor), "actionComboBox");
+    label = korvexNamed(new QLabel(tr("Type"), editor), "label");
+    actionComboBox = korvexNamed(new QComboBox(editor), "actionComboBox");
     actionComboBox->addItems({tr("None"), tr("URL"), tr("Message Box"), tr("Animation Play"), tr("Animation Stop"),
                               tr("Script"), tr("Multi Actions"), tr("Scene State"), tr("Pre-populate")});
     auto* row = new QHBoxLayout;
@@ -108,15 +103,15 @@ void CKorvexActionForm::buildTypeRow(QWidget* editor)
 
 void CKorvexActionForm::buildTextRows(QWidget* editor)
 {
-    titleLabel = named(new QLabel(tr("Title")), "titleLabel");
-    titleLineEdit = named(new QLineEdit, "titleLineEdit");
+    titleLabel = korvexNamed(new QLabel(tr("Title")), "titleLabel");
+    titleLineEdit = korvexNamed(new QLineEdit, "titleLineEdit");
     titleRow = labelledRow(editor, "titleRow", titleLabel, {titleLineEdit});
-    contentLabel = named(new QLabel(tr("Url")), "contentLabel");
-    contentLineEdit = named(new QLineEdit, "contentLineEdit");
+    contentLabel = korvexNamed(new QLabel(tr("Url")), "contentLabel");
+    contentLineEdit = korvexNamed(new QLineEdit, "contentLineEdit");
     contentRow = labelledRow(editor, "contentRow", contentLabel, {contentLineEdit});
-    fileNameLabel = named(new QLabel(tr("Java Script")), "fileNameLabel");
+    fileNameLabel = korvexNamed(new QLabel(tr("Java Script")), "fileNameLabel");
     openFileButton = smallButton(nullptr, "openFileButton", QStringLiteral("..."));
-    auto* row = named(new QWidget(editor), "fileRow");
+    auto* row = korvexNamed(new QWidget(editor), "fileRow");
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
     for (QWidget* widget : QList<QWidget*>{fileNameLabel, openFileButton}) {
@@ -130,13 +125,13 @@ void CKorvexActionForm::buildTextRows(QWidget* editor)
 
 void CKorvexActionForm::buildSceneStateRow(QWidget* editor)
 {
-    sceneStateRow = named(new QWidget(editor), "sceneStateRow");
+    sceneStateRow = korvexNamed(new QWidget(editor), "sceneStateRow");
     auto* grid = new QGridLayout(sceneStateRow);
     grid->setContentsMargins(0, 0, 0, 0);
-    sceneStateTypeComboBox = named(new QComboBox(sceneStateRow), "sceneStateTypeComboBox");
+    sceneStateTypeComboBox = korvexNamed(new QComboBox(sceneStateRow), "sceneStateTypeComboBox");
     sceneStateTypeComboBox->addItems({tr("By Name"), tr("By Index")});
-    sceneStateLabel = named(new QLabel(tr("Scene State Name"), sceneStateRow), "sceneStateLabel");
-    sceneStateIDLineEdit = named(new QLineEdit(sceneStateRow), "sceneStateIDLineEdit");
+    sceneStateLabel = korvexNamed(new QLabel(tr("Scene State Name"), sceneStateRow), "sceneStateLabel");
+    sceneStateIDLineEdit = korvexNamed(new QLineEdit(sceneStateRow), "sceneStateIDLineEdit");
     grid->addWidget(sceneStateTypeComboBox, 0, 0, 1, 2);
     grid->addWidget(sceneStateLabel, 1, 0);
     grid->addWidget(sceneStateIDLineEdit, 1, 1);
@@ -145,15 +140,15 @@ void CKorvexActionForm::buildSceneStateRow(QWidget* editor)
 
 void CKorvexActionForm::buildHtmlRows(QWidget* editor)
 {
-    filePathLabel = named(new QLabel(tr("Html folder path")), "filePathLabel");
-    filePathLineEdit = named(new QLineEdit, "filePathLineEdit");
+    filePathLabel = korvexNamed(new QLabel(tr("Html folder path")), "filePathLabel");
+    filePathLineEdit = korvexNamed(new QLineEdit, "filePathLineEdit");
     filePathLineEdit->setReadOnly(true);
     htmlFolderPathXButton = clearButton(nullptr, "htmlFolderPathXButton");
     selectFileButton = smallButton(nullptr, "selectFileButton", QStringLiteral("..."));
     htmlFolderRow = labelledRow(editor, "htmlFolderRow", filePathLabel,
                                 {filePathLineEdit, htmlFolderPathXButton, selectFileButton});
-    startupHtmlFileLabel = named(new QLabel(tr("Startup html file")), "startupHtmlFileLabel");
-    startupHtmlfileLineEdit = named(new QLineEdit, "startupHtmlfileLineEdit");
+    startupHtmlFileLabel = korvexNamed(new QLabel(tr("Startup html file")), "startupHtmlFileLabel");
+    startupHtmlfileLineEdit = korvexNamed(new QLineEdit, "startupHtmlfileLineEdit");
     startupHtmlfileLineEdit->setReadOnly(true);
     startupHtmlFileXButton = clearButton(nullptr, "startupHtmlFileXButton");
     selectStartupHtmlFileButton = smallButton(nullptr, "selectStartupHtmlFileButton", QStringLiteral("..."));
@@ -165,14 +160,14 @@ void CKorvexActionForm::buildHtmlRows(QWidget* editor)
 
 void CKorvexActionForm::buildMultiActionGroup(QWidget* editor)
 {
-    multiActionOptionsGroup = named(new QGroupBox(tr("On each click"), editor), "multiActionOptionsGroup");
+    multiActionOptionsGroup = korvexNamed(new QGroupBox(tr("On each click"), editor), "multiActionOptionsGroup");
     auto* column = new QVBoxLayout(multiActionOptionsGroup);
     // Siblings in one group box, so that the four exclude each other.
-    loopNextRadioButton = named(new QRadioButton(tr("Loop"), multiActionOptionsGroup), "loopNextRadioButton");
+    loopNextRadioButton = korvexNamed(new QRadioButton(tr("Loop"), multiActionOptionsGroup), "loopNextRadioButton");
     randomlyPickActionRadioButton =
-        named(new QRadioButton(tr("Random"), multiActionOptionsGroup), "randomlyPickActionRadioButton");
-    swingNextRadioButton = named(new QRadioButton(tr("Swing"), multiActionOptionsGroup), "swingNextRadioButton");
-    runAllRadioButton = named(new QRadioButton(tr("Run All"), multiActionOptionsGroup), "runAllRadioButton");
+        korvexNamed(new QRadioButton(tr("Random"), multiActionOptionsGroup), "randomlyPickActionRadioButton");
+    swingNextRadioButton = korvexNamed(new QRadioButton(tr("Swing"), multiActionOptionsGroup), "swingNextRadioButton");
+    runAllRadioButton = korvexNamed(new QRadioButton(tr("Run All"), multiActionOptionsGroup), "runAllRadioButton");
     for (QRadioButton* button :
          {loopNextRadioButton, randomlyPickActionRadioButton, swingNextRadioButton, runAllRadioButton})
         column->addWidget(button);
@@ -182,16 +177,16 @@ void CKorvexActionForm::buildMultiActionGroup(QWidget* editor)
 
 void CKorvexActionForm::buildAnimationGroup(QWidget* editor)
 {
-    playAnimationGroupBox = named(new QGroupBox(tr("Play Animation"), editor), "playAnimationGroupBox");
+    playAnimationGroupBox = korvexNamed(new QGroupBox(tr("Play Animation"), editor), "playAnimationGroupBox");
     auto* grid = new QGridLayout(playAnimationGroupBox);
     fullAnimationRadioButton =
-        named(new QRadioButton(tr("Full Animation"), playAnimationGroupBox), "fullAnimationRadioButton");
+        korvexNamed(new QRadioButton(tr("Full Animation"), playAnimationGroupBox), "fullAnimationRadioButton");
     selectedAnimationRadioButton =
-        named(new QRadioButton(tr("Animation range"), playAnimationGroupBox), "selectedAnimationRadioButton");
+        korvexNamed(new QRadioButton(tr("Animation range"), playAnimationGroupBox), "selectedAnimationRadioButton");
     fullAnimationRadioButton->setChecked(true);
-    fromFrameLabel = named(new QLabel(tr("From frame:"), playAnimationGroupBox), "fromFrameLabel");
+    fromFrameLabel = korvexNamed(new QLabel(tr("From frame:"), playAnimationGroupBox), "fromFrameLabel");
     animationFromLineEdit = frameField(playAnimationGroupBox, "animationFromLineEdit");
-    toFrameLabel = named(new QLabel(tr("To frame:"), playAnimationGroupBox), "toFrameLabel");
+    toFrameLabel = korvexNamed(new QLabel(tr("To frame:"), playAnimationGroupBox), "toFrameLabel");
     animationToLineEdit = frameField(playAnimationGroupBox, "animationToLineEdit");
     grid->addWidget(fullAnimationRadioButton, 0, 0, 1, 2);
     grid->addWidget(selectedAnimationRadioButton, 1, 0, 1, 2);
@@ -204,12 +199,12 @@ void CKorvexActionForm::buildAnimationGroup(QWidget* editor)
 
 void CKorvexActionForm::buildPrepopulateGroup(QWidget* editor)
 {
-    prepopulateGroupBox = named(new QGroupBox(tr("Pre-populate Text Fields in Korvex Template from"), editor),
+    prepopulateGroupBox = korvexNamed(new QGroupBox(tr("Pre-populate Text Fields in Korvex Template from"), editor),
                                 "prepopulateGroupBox");
     auto* column = new QVBoxLayout(prepopulateGroupBox);
     attributeKeyNameLabel =
-        named(new QLabel(tr("Dictionary Column Index:"), prepopulateGroupBox), "attributeKeyNameLabel");
-    attributeKeyNameLineEdit = named(new QLineEdit(prepopulateGroupBox), "attributeKeyNameLineEdit");
+        korvexNamed(new QLabel(tr("Dictionary Column Index:"), prepopulateGroupBox), "attributeKeyNameLabel");
+    attributeKeyNameLineEdit = korvexNamed(new QLineEdit(prepopulateGroupBox), "attributeKeyNameLineEdit");
     attributeKeyNameLineEdit->setToolTip(tr(
         "<html><head/><body><p>Enter a number (greater than or equal to 0), that matches a valid column index in "
         "dictionary in order to retrieve its record values, and pre-populate declared form text boxes when the "
@@ -223,11 +218,11 @@ void CKorvexActionForm::buildPrepopulateGroup(QWidget* editor)
 
 void CKorvexActionForm::buildButtons(QWidget* editor)
 {
-    buttonRow = named(new QWidget(editor), "buttonRow");
+    buttonRow = korvexNamed(new QWidget(editor), "buttonRow");
     auto* line = new QHBoxLayout(buttonRow);
     line->setContentsMargins(0, 0, 0, 0);
-    okButton = named(new QPushButton(tr("Ok"), buttonRow), "okButton");
-    cancelButton = named(new QPushButton(tr("Cancel"), buttonRow), "cancelButton");
+    okButton = korvexNamed(new QPushButton(tr("Ok"), buttonRow), "okButton");
+    cancelButton = korvexNamed(new QPushButton(tr("Cancel"), buttonRow), "cancelButton");
     line->addStretch(1);
     line->addWidget(okButton);
     line->addWidget(cancelButton);

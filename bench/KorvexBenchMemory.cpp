@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <sys/resource.h>
 
 qint64 KorvexBenchMemory::statusField(const char* name)
 {
@@ -34,8 +33,3 @@ bool KorvexBenchMemory::resetPeak()
     return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
 }
 
-qint64 KorvexBenchMemory::childrenPeakKiB()
-{
-    rusage usage{};
-    return getrusage(RUSAGE_CHILDREN, &usage) == 0 ? qint64(usage.ru_maxrss) : -1;
-}

@@ -12,8 +12,7 @@ public:
     static qint64 peakKiB();
     /// Starts a new peak from the resident set now; false when the kernel refuses.
     static bool resetPeak();
-    /// The highest resident set of any child process waited for so far, in KiB.
-    static qint64 childrenPeakKiB();
+
 
 private:
     static qint64 statusField(const char* name);

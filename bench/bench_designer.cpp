@@ -130,8 +130,6 @@ private slots:
     void unzipFloor();
     void buildFloor_data();
     void buildFloor();
-    void renderPdf_data();
-    void renderPdf();
     void pasteUndoRedo_data();
     void pasteUndoRedo();
     void dictionaryOpen_data();
@@ -625,27 +623,6 @@ void BenchDesigner::buildFloor()
         view.viewport()->repaint();
     }
     QCOMPARE(plain->itemCount(), count);
-}
-
-void BenchDesigner::renderPdf_data()
-{
-    save_data();
-}
-
-void BenchDesigner::renderPdf()
-{
-    if (skippedWarmup())
-        return;
-    QFETCH(int, count);
-    ensurePackage(count);
-    const QString target = m_scratch.path() + QStringLiteral("/page-%1.pdf").arg(count);
-    // The whole command as a user runs it: a process of its own, measured with its peak memory.
-    QBENCHMARK_ONCE {
-        QVERIFY(runTool(QStringLiteral(KORVEX_TEMPLATE_TOOL),
-                        {QStringLiteral("render"), packagePath(count), target}));
-    }
-    std::printf("KORVEX_BENCH_CHILD_PEAK renderPdf %d %lld\n", count, KorvexBenchMemory::childrenPeakKiB());
-    QVERIFY(QFileInfo(target).size() > 0);
 }
 
 void BenchDesigner::pasteUndoRedo_data()

@@ -130,8 +130,12 @@ def main():
     results = read_results(folder)
     stopped = read_stopped(folder)
     peaks = read_peaks(folder, "designer-*.log")
-    # A row run as a process of its own is measured by that process's peak.
-    peaks.update(read_peaks(folder, "designer-*.log", "KORVEX_BENCH_CHILD_PEAK"))
+    # Rows run as processes of their own: "function N median-ms peak-KiB".
+    for path in glob.glob(os.path.join(folder, "process-*.txt")):
+        with open(path, encoding="utf-8") as measured:
+            function, n, ms, kib = measured.read().split()
+        results[(function, n)] = float(ms)
+        peaks[(function, n)] = int(kib)
     sizes = sorted({int(tag.split()[-1]) for (_, tag) in results if tag and tag.split()[-1].isdigit()}
                    | {n for (_, n) in stopped})
     header = ["operation", "N", "median", "floor", "ratio", "peak RSS", "target", "met"]

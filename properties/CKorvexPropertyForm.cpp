@@ -1,6 +1,7 @@
 #include "properties/CKorvexPropertyForm.h"
 
 #include "actions/CKorvexActionWidget.h"
+#include "services/KorvexNamedWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,16 +25,9 @@ const QString panelStyleSheet = QStringLiteral(
     "QPushButton:hover { background-color: rgb(230,230, 230); }\n"
     "QPushButton:pressed { background-color: rgb(200, 200, 200); }");
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QSpinBox* spinBox(QWidget* parent, const char* name, int minimum)
 {
-    auto* box = named(new QSpinBox(parent), name);
+    auto* box = korvexNamed(new QSpinBox(parent), name);
     box->setRange(minimum, largestValue);
     box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // Room for the longest value would make the panel wider than its dock.
@@ -43,21 +37,21 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int minimum)
 
 QLineEdit* lineEdit(QWidget* parent, const char* name, bool readOnly = false)
 {
-    auto* edit = named(new QLineEdit(parent), name);
+    auto* edit = korvexNamed(new QLineEdit(parent), name);
     edit->setReadOnly(readOnly);
     return edit;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text)
 {
-    auto* push = named(new QPushButton(text, parent), name);
+    auto* push = korvexNamed(new QPushButton(text, parent), name);
     push->setFixedWidth(32);
     return push;
 }
 
 QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& entries = {})
 {
-    auto* box = named(new QComboBox(parent), name);
+    auto* box = korvexNamed(new QComboBox(parent), name);
     box->addItems(entries);
     // Long translated words must not push the panel wider than its dock.
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -67,12 +61,12 @@ QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& entrie
 
 QGroupBox* group(QWidget* parent, const char* name, const QString& title = QString())
 {
-    return named(new QGroupBox(title, parent), name);
+    return korvexNamed(new QGroupBox(title, parent), name);
 }
 
 QFrame* separator(QWidget* parent, const char* name)
 {
-    auto* line = named(new QFrame(parent), name);
+    auto* line = korvexNamed(new QFrame(parent), name);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
@@ -81,7 +75,7 @@ QFrame* separator(QWidget* parent, const char* name)
 /// A row of widgets, the first one given as a label text when text is not empty.
 QWidget* row(QWidget* parent, const char* name, QLabel* label, const QList<QWidget*>& widgets)
 {
-    auto* line = named(new QWidget(parent), name);
+    auto* line = korvexNamed(new QWidget(parent), name);
     auto* layout = new QHBoxLayout(line);
     layout->setContentsMargins(0, 0, 0, 0);
     if (label) {
@@ -159,10 +153,10 @@ void CKorvexPropertyForm::buildFillRow(QWidget* panel)
 {
     fillColorGroup = group(panel, "fillColorGroup");
     auto* layout = new QVBoxLayout(fillColorGroup);
-    fillColorLable = named(new QLabel(tr("Fill Mode ")), "fillColorLable");
+    fillColorLable = korvexNamed(new QLabel(tr("Fill Mode ")), "fillColorLable");
     fillColorComboBox = comboBox(fillColorGroup, "fillColorComboBox");
     fillModeGroup = row(fillColorGroup, "fillModeGroup", fillColorLable, {fillColorComboBox});
-    imgBackgroundLabel = named(new QLabel(tr("Background Color")), "imgBackgroundLabel");
+    imgBackgroundLabel = korvexNamed(new QLabel(tr("Background Color")), "imgBackgroundLabel");
     fillColorLineEdit = lineEdit(fillColorGroup, "fillColorLineEdit", true);
     fillColorLineEdit->setFocusPolicy(Qt::NoFocus);
     fillColorButton = button(fillColorGroup, "fillColorButton", QStringLiteral("..."));
@@ -177,13 +171,13 @@ void CKorvexPropertyForm::buildFillRow(QWidget* panel)
 
 void CKorvexPropertyForm::buildImageRow(QWidget* parent)
 {
-    imagePathGroup = named(new QWidget(parent), "imagePathGroup");
+    imagePathGroup = korvexNamed(new QWidget(parent), "imagePathGroup");
     auto* layout = new QVBoxLayout(imagePathGroup);
     layout->setContentsMargins(0, 0, 0, 0);
     imgSourceComboBox =
         comboBox(imagePathGroup, "imgSourceComboBox", {tr("From File"), tr("From Dictionary"), tr("From Scene State")});
     layout->addWidget(row(imagePathGroup, "imgSourceRow", new QLabel(tr("Image Source")), {imgSourceComboBox}));
-    imagePathLable = named(new QLabel(tr("File Name")), "imagePathLable");
+    imagePathLable = korvexNamed(new QLabel(tr("File Name")), "imagePathLable");
     imageNameOnlyLineEdit = lineEdit(imagePathGroup, "imageNameOnlyLineEdit", true);
     imageXButton = button(imagePathGroup, "imageXButton", QStringLiteral("X"));
     imageXButton->setToolTip(tr("Clear"));
@@ -206,11 +200,11 @@ void CKorvexPropertyForm::buildImageSourceRows(QWidget* parent)
                          {ImgDicValueLineEdit, imgDicPathButton});
     imgSceneStateType = comboBox(parent, "imgSceneStateType", {tr("By Index"), tr("By Name")});
     imgSceneStateTypeRow = row(parent, "imgSceneStateTypeRow", new QLabel(tr("Scene State")), {imgSceneStateType});
-    imgSceneStateLabel = named(new QLabel(tr("Scene State Index")), "imgSceneStateLabel");
+    imgSceneStateLabel = korvexNamed(new QLabel(tr("Scene State Index")), "imgSceneStateLabel");
     ImgSceneStateLineEdit = lineEdit(parent, "ImgSceneStateLineEdit");
     imgSceneStateRow = row(parent, "imgSceneStateRow", imgSceneStateLabel, {ImgSceneStateLineEdit});
-    imgKeepAspectRatioCheckBox = named(new QCheckBox(tr("Keep Aspect Ratio"), parent), "imgKeepAspectRatioCheckBox");
-    imgScaleToFitCheckBox = named(new QCheckBox(tr("Scale To Fit"), parent), "imgScaleToFitCheckBox");
+    imgKeepAspectRatioCheckBox = korvexNamed(new QCheckBox(tr("Keep Aspect Ratio"), parent), "imgKeepAspectRatioCheckBox");
+    imgScaleToFitCheckBox = korvexNamed(new QCheckBox(tr("Scale To Fit"), parent), "imgScaleToFitCheckBox");
     for (QWidget* widget : QList<QWidget*>{imgDicKeyRow, imgDicValueRow, imgSceneStateTypeRow, imgSceneStateRow})
         layout->addWidget(widget);
     layout->addWidget(imgKeepAspectRatioCheckBox);
@@ -220,9 +214,9 @@ void CKorvexPropertyForm::buildImageSourceRows(QWidget* parent)
 void CKorvexPropertyForm::buildOpacityRow(QWidget* panel)
 {
     opacityGroupBox = group(panel, "opacityGroupBox", tr("Opacity"));
-    opacitySpinBox = named(new QSlider(Qt::Horizontal), "opacitySpinBox");
+    opacitySpinBox = korvexNamed(new QSlider(Qt::Horizontal), "opacitySpinBox");
     opacitySpinBox->setRange(0, 100);
-    sliderValueLabel = named(new QLabel(QStringLiteral("100%")), "sliderValueLabel");
+    sliderValueLabel = korvexNamed(new QLabel(QStringLiteral("100%")), "sliderValueLabel");
     sliderValueLabel->setMinimumWidth(40);
     (new QVBoxLayout(opacityGroupBox))
         ->addWidget(row(opacityGroupBox, "opacityRow", nullptr, {opacitySpinBox, sliderValueLabel}));
@@ -247,7 +241,7 @@ void CKorvexPropertyForm::buildTextRow(QWidget* panel)
     auto* layout = new QVBoxLayout(textGroup);
     textSourceComboBox = comboBox(textGroup, "textSourceComboBox", {tr("From Text Editor"), tr("From Dictionary")});
     layout->addWidget(row(textGroup, "textSourceRow", new QLabel(tr("Text Source")), {textSourceComboBox}));
-    textLabel = named(new QLabel(tr("Text")), "textLabel");
+    textLabel = korvexNamed(new QLabel(tr("Text")), "textLabel");
     textLineEdit = lineEdit(textGroup, "textLineEdit", true);
     textButton = button(textGroup, "textButton", QStringLiteral("..."));
     layout->addWidget(row(textGroup, "textRow", textLabel, {textLineEdit, textButton}));
@@ -271,14 +265,14 @@ void CKorvexPropertyForm::buildSmallRows(QWidget* panel)
     zValueSpinBox = spinBox(zValueGroup, "zValueSpinBox", 0);
     (new QVBoxLayout(zValueGroup))->addWidget(zValueSpinBox);
     formTextBoxNameGroup = group(panel, "formTextBoxNameGroup");
-    formTextBoxLabel = named(new QLabel(tr("Dictionary Row Name:")), "formTextBoxLabel");
+    formTextBoxLabel = korvexNamed(new QLabel(tr("Dictionary Row Name:")), "formTextBoxLabel");
     formTextBoxLineEdit = lineEdit(formTextBoxNameGroup, "formTextBoxLineEdit");
     formTextBoxNameGroup->setToolTip(
         tr("The row name must match a row of the dictionary and be unique, without special characters, "
            "symbols or spaces, for pre-populate actions to work."));
     (new QVBoxLayout(formTextBoxNameGroup))
         ->addWidget(row(formTextBoxNameGroup, "formTextBoxRow", formTextBoxLabel, {formTextBoxLineEdit}));
-    actionWidget = named(new CKorvexActionWidget(panel), "actionWidget");
+    actionWidget = korvexNamed(new CKorvexActionWidget(panel), "actionWidget");
     actionWidget->setMinimumHeight(250);
     for (QWidget* widget : QList<QWidget*>{urlGroup, zValueGroup, formTextBoxNameGroup, actionWidget})
         m_column->addWidget(widget);

@@ -5,6 +5,7 @@
 #include "properties/CKorvexSwatchStyle.h"
 #include "properties/CKorvexTextEdit.h"
 #include "services/CKorvexPrompt.h"
+#include "services/KorvexNamedWidget.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -27,13 +28,6 @@ const QString defaultSize = QStringLiteral("12");
 const QString resting = QStringLiteral(
     "QTextEdit{selection-color:rgb(255,255,255) ;selection-background-color: rgb(7, 119, 255); "
     "background-color: rgb(255, 255, 255);}");
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 } // namespace
 
@@ -64,27 +58,27 @@ void CKorvexTextEditor::buildForm()
 {
     setObjectName(QStringLiteral("CKorvexTextEditor"));
     setWindowTitle(tr("Font Dialog"));
-    m_fontNameComBox = named(new QComboBox(this), "fontNameComBox");
+    m_fontNameComBox = korvexNamed(new QComboBox(this), "fontNameComBox");
     m_fontNameComBox->setMinimumWidth(150);
-    m_fontSizeComBox = named(new QComboBox(this), "fontSizeComBox");
+    m_fontSizeComBox = korvexNamed(new QComboBox(this), "fontSizeComBox");
     m_fontSizeComBox->setEditable(true);
     m_fontSizeComBox->setMinimumWidth(110);
     m_boldCheckBox = styleButton("boldCheckBox", QStringLiteral(":/KorvexDesigner/Resources/bold.png"));
     m_italicCheckBox = styleButton("italicCheckBox", QStringLiteral(":/KorvexDesigner/Resources/italic.png"));
     m_underlineCheckBox = styleButton("underlineCheckBox", QStringLiteral(":/KorvexDesigner/Resources/underline.png"));
-    m_colorLineEdit = named(new CKorvexLineEdit(this), "colorLineEdit");
+    m_colorLineEdit = korvexNamed(new CKorvexLineEdit(this), "colorLineEdit");
     m_colorLineEdit->setMaximumWidth(30);
     m_colorLineEdit->setReadOnly(true);
     m_colorLineEdit->setToolTip(tr("Double-click to choose the text colour"));
-    m_textAlignLabel = named(new QLabel(tr("Text Alignment"), this), "textAlignLabel");
-    m_textAlignComboBox = named(new QComboBox(this), "textAlignComboBox");
+    m_textAlignLabel = korvexNamed(new QLabel(tr("Text Alignment"), this), "textAlignLabel");
+    m_textAlignComboBox = korvexNamed(new QComboBox(this), "textAlignComboBox");
     m_textAlignComboBox->setMinimumWidth(70);
-    auto* line = named(new QFrame(this), "line");
+    auto* line = korvexNamed(new QFrame(this), "line");
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    m_textEdit = named(new CKorvexTextEdit(this), "textEdit");
+    m_textEdit = korvexNamed(new CKorvexTextEdit(this), "textEdit");
     m_textEdit->setStyleSheet(resting);
-    m_okPushButton = named(new QPushButton(tr("Ok"), this), "okPushButton");
+    m_okPushButton = korvexNamed(new QPushButton(tr("Ok"), this), "okPushButton");
 
     auto* controls = new QHBoxLayout;
     for (QWidget* widget : QList<QWidget*>{m_fontNameComBox, m_fontSizeComBox, m_boldCheckBox, m_italicCheckBox,
@@ -104,7 +98,7 @@ void CKorvexTextEditor::buildForm()
 
 QPushButton* CKorvexTextEditor::styleButton(const char* name, const QString& icon)
 {
-    auto* button = named(new QPushButton(this), name);
+    auto* button = korvexNamed(new QPushButton(this), name);
     button->setCheckable(true);
     button->setMaximumWidth(50);
     button->setIcon(QIcon(icon));
