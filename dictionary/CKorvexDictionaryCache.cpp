@@ -2,11 +2,6 @@
 
 #include <QFile>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#else
-#include <QFileInfo>
-#endif
 
 using Korvex::toQString;
 
@@ -33,8 +28,8 @@ const CKorvexDictionaryCache::Entry* CKorvexDictionaryCache::find(const QString&
 
 void CKorvexDictionaryCache::stampStoreFile(const QString& path)
 {
-    m_storePath = QFile::encodeName(path);
-    m_storeState = fileState(m_storePath);
+    m_storePath = path;
+    m_storeState = Korvex::CKorvexFileState::of(m_storePath);
 }
 
 void CKorvexDictionaryCache::forgetStoreFile()
@@ -44,35 +39,7 @@ void CKorvexDictionaryCache::forgetStoreFile()
 
 bool CKorvexDictionaryCache::storeFileUnchanged() const
 {
-    return !m_storePath.isEmpty() && fileState(m_storePath) == m_storeState;
-}
-
-bool CKorvexDictionaryCache::FileState::operator==(const FileState& other) const
-{
-    return exists == other.exists && size == other.size && modified == other.modified && node == other.node;
-}
-
-// Checked on every lookup, so straight from the system: QFileInfo converts each time it gives
-// to local time, which costs ten times the check itself. The store is rewritten into a new
-// file, so its node tells a rewrite within one tick of the file time.
-CKorvexDictionaryCache::FileState CKorvexDictionaryCache::fileState(const QByteArray& path)
-{
-    FileState state;
-#ifdef Q_OS_UNIX
-    struct stat status;
-    if (::stat(path.constData(), &status) == 0) {
-        state.exists = true;
-        state.size = status.st_size;
-        state.modified = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
-        state.node = status.st_ino;
-    }
-#else
-    const QFileInfo file(QFile::decodeName(path));
-    state.exists = file.exists();
-    state.size = file.size();
-    state.modified = file.lastModified().toMSecsSinceEpoch();
-#endif
-    return state;
+    return !m_storePath.isEmpty() && Korvex::CKorvexFileState::of(m_storePath) == m_storeState;
 }
 
 QString CKorvexDictionaryCache::foldedKey(const QString& key)

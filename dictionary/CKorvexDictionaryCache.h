@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CKorvexFileState.h"
 #include "core/CKorvexString.h"
 
 #include <QByteArray>
@@ -51,18 +52,8 @@ private:
     QHash<QString, Entry> m_index;
     bool m_loaded = false;
     QString m_revision;
-    /// What the system tells of a file without reading it.
-    struct FileState
-    {
-        bool exists = false;
-        qint64 size = 0;
-        qint64 modified = 0;
-        quint64 node = 0;
-        bool operator==(const FileState& other) const;
-    };
-    static FileState fileState(const QByteArray& path);
 
-    QByteArray m_storePath;
-    FileState m_storeState;
+    QString m_storePath;
+    Korvex::CKorvexFileState m_storeState;
     bool m_storeDamaged = false;
 };

@@ -1,5 +1,7 @@
 #include "scene/CKorvexPictureFiles.h"
 
+#include "core/CKorvexFileState.h"
+
 #include <QBuffer>
 #include <QCache>
 #include <QDateTime>
@@ -11,8 +13,7 @@ namespace {
 
 struct KeptPicture
 {
-    QDateTime modified;
-    qint64 fileSize = 0;
+    Korvex::CKorvexFileState file;
     // The file's time was well before it was read, so a later rewrite shows as a newer time.
     bool settled = false;
     QByteArray fileBytes;
@@ -25,12 +26,15 @@ struct KeptPicture
 constexpr qint64 coarseSettlingMilliseconds = 2000;
 constexpr qint64 fineSettlingMilliseconds = 100;
 
-bool settledAt(const QDateTime& modified, const QDateTime& readAt)
+constexpr qint64 nanosecondsPerMillisecond = 1000000;
+
+bool settledAt(const Korvex::CKorvexFileState& file, qint64 readAtMilliseconds)
 {
-    if (!modified.isValid())
+    if (!file.exists)
         return false;
-    const bool coarse = modified.time().msec() == 0;
-    return modified.msecsTo(readAt) > (coarse ? coarseSettlingMilliseconds : fineSettlingMilliseconds);
+    const qint64 modified = file.modified / nanosecondsPerMillisecond;
+    const bool coarse = modified % 1000 == 0;
+    return readAtMilliseconds - modified > (coarse ? coarseSettlingMilliseconds : fineSettlingMilliseconds);
 }
 
 // QCache counts in whole units; kibibytes keep small pictures from costing nothing.
@@ -75,13 +79,12 @@ QImage CKorvexPictureFiles::load(const QString& path)
 {
     if (path.trimmed().isEmpty())
         return QImage();
-    const QFileInfo info(path);
-    if (!info.isFile())
+    const Korvex::CKorvexFileState state = Korvex::CKorvexFileState::of(path);
+    if (!state.isFile)
         return QImage();
-    const QString key = path.startsWith(QLatin1Char(':')) ? path : info.absoluteFilePath();
-    const QDateTime modified = info.lastModified();
+    const QString key = path.startsWith(QLatin1Char(':')) ? path : QFileInfo(path).absoluteFilePath();
     KeptPicture* kept = keptPictures().object(key);
-    if (kept && kept->settled && kept->modified == modified && kept->fileSize == info.size())
+    if (kept && kept->settled && kept->file == state)
         return kept->picture;
 
     QFile file(path);
@@ -92,11 +95,11 @@ QImage CKorvexPictureFiles::load(const QString& path)
         QImageReader reader(path);
         return decode(reader);
     }
-    const QDateTime readAt = QDateTime::currentDateTime();
+    const qint64 readAt = QDateTime::currentMSecsSinceEpoch();
     const QByteArray bytes = file.readAll();
     // Comparing the bytes costs far less than decoding them.
     if (kept && kept->fileBytes == bytes) {
-        *kept = KeptPicture{modified, bytes.size(), settledAt(modified, readAt), bytes, kept->picture};
+        *kept = KeptPicture{state, settledAt(state, readAt), bytes, kept->picture};
         return kept->picture;
     }
     const QImage picture = decodeBytes(bytes, path);
@@ -105,8 +108,7 @@ QImage CKorvexPictureFiles::load(const QString& path)
         return picture;
     }
     const int cost = int(qMax<qint64>(1, (picture.sizeInBytes() + bytes.size()) / 1024));
-    keptPictures().insert(key, new KeptPicture{modified, bytes.size(), settledAt(modified, readAt), bytes, picture},
-                          cost);
+    keptPictures().insert(key, new KeptPicture{state, settledAt(state, readAt), bytes, picture}, cost);
     return picture;
 }
 
