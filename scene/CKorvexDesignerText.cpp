@@ -20,7 +20,6 @@ CKorvexDesignerText::CKorvexDesignerText(QGraphicsItem* parent)
     : QGraphicsTextItem(parent)
 {
     setFlag(QGraphicsItem::ItemIsSelectable, true);
-    connect(document(), &QTextDocument::contentsChanged, this, [this] { m_shown = ShownText(); });
 }
 
 CKorvexDesignerText::~CKorvexDesignerText()
@@ -123,7 +122,7 @@ void CKorvexDesignerText::refreshFromDictionary()
     const QString wanted = fromDictionary ? dictionaryHtml() : m_storedHtml;
     // Undo, paste and every dictionary change refresh whole pages: the same text laid out
     // the same way again would land where it is.
-    const ShownText now{wanted, textWidth(), font()};
+    const ShownText now{wanted, textWidth(), font(), document()->revision()};
     if (!wanted.isEmpty() && now == m_shown && document()->documentMargin() == 0)
         return;
     if (!wanted.isEmpty()) {
@@ -132,7 +131,7 @@ void CKorvexDesignerText::refreshFromDictionary()
     }
     document()->setDocumentMargin(0);
     fitWidthToText(wideLayout);
-    m_shown = ShownText{wanted, textWidth(), font()};
+    m_shown = ShownText{wanted, textWidth(), font(), document()->revision()};
 }
 
 const QString& CKorvexDesignerText::dictionaryHtml()

@@ -60,15 +60,16 @@ protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
-    /// What the last refresh showed; any change of the document forgets it.
+    /// What the last refresh showed; the document's revision tells any change made since.
     struct ShownText
     {
         QString html;
         qreal width = -2;
         QFont font;
+        int revision = -1;
         bool operator==(const ShownText& other) const
         {
-            return html == other.html && width == other.width && font == other.font;
+            return html == other.html && width == other.width && font == other.font && revision == other.revision;
         }
     };
 
