@@ -1,9 +1,12 @@
 #include "scene/CKorvexResizeHandle.h"
 
+#include "scene/CKorvexHandleSprites.h"
 #include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandles.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -50,11 +53,25 @@ bool CKorvexResizeHandle::contains(const QPointF& point) const
 
 void CKorvexResizeHandle::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
-    // The scene keeps the painter's state around each item; thousands of handles show at once.
+    const QRectF drawn = square();
+    const QTransform device = painter->worldTransform();
+    if (device.type() <= QTransform::TxTranslate && painter->paintEngine()
+        && painter->paintEngine()->type() == QPaintEngine::Raster) {
+        // Thousands of handles show on a selected page: each is blended from one drawing made at
+        // the same place within a pixel, which is what drawing it there would give.
+        const QPointF at = device.map(drawn.topLeft());
+        const QPoint whole(int(std::floor(at.x())), int(std::floor(at.y())));
+        const QImage sprite = CKorvexHandleSprites::sprite(drawn.size(), at - whole, pen(), brush());
+        painter->setWorldTransform(QTransform());
+        painter->drawImage(whole - QPoint(CKorvexHandleSprites::Margin, CKorvexHandleSprites::Margin), sprite);
+        painter->setWorldTransform(device);
+        return;
+    }
+    // The scene keeps the painter's state around each item.
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setPen(pen());
     painter->setBrush(brush());
-    painter->drawRect(square());
+    painter->drawRect(drawn);
 }
 
 QRectF CKorvexResizeHandle::sceneRect() const

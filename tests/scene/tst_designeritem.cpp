@@ -11,6 +11,8 @@
 #include "scene/CKorvexResizeHandle.h"
 #include "scene/CKorvexResizeHandles.h"
 
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <limits>
 #include <memory>
 
@@ -48,6 +50,8 @@ private slots:
     void handleSide_data();
     void handleSide();
     void handlesSitOnTheFrame();
+    void handleDrawsAsItsSquare_data();
+    void handleDrawsAsItsSquare();
     void rescaleToPage_data();
     void rescaleToPage();
 };
@@ -180,6 +184,52 @@ void TestDesignerItem::handlesSitOnTheFrame()
     for (int i = 0; i < CKorvexResizeHandles::Count; ++i)
         QCOMPARE(lineCompanion->handles()->handle(i)->isVisible(), i == 0 || i == 7);
     QCOMPARE(lineCompanion->handles()->handle(7)->sceneRect().center(), QPointF(60, 90));
+}
+
+void TestDesignerItem::handleDrawsAsItsSquare_data()
+{
+    QTest::addColumn<QPointF>("offset");
+    QTest::addColumn<bool>("active");
+    QTest::newRow("on whole pixels") << QPointF(7, 9) << false;
+    QTest::newRow("between pixels, dragged") << QPointF(7.5, 9.25) << true;
+}
+
+void TestDesignerItem::handleDrawsAsItsSquare()
+{
+    // However a handle is painted, it looks like its smoothed square drawn where it is.
+    QFETCH(QPointF, offset);
+    QFETCH(bool, active);
+    CKorvexResizeHandle handle(nullptr, 0, 10);
+    handle.setActive(active);
+    QImage painted(40, 40, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(QColor(230, 240, 250));
+    QImage expected = painted;
+    {
+        QPainter painter(&painted);
+        painter.translate(offset);
+        QStyleOptionGraphicsItem option;
+        handle.paint(&painter, &option, nullptr);
+    }
+    {
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(offset);
+        painter.setPen(handle.pen());
+        painter.setBrush(handle.brush());
+        QRectF square(0, 0, 10, 10);
+        square.moveCenter(handle.boundingRect().center());
+        painter.drawRect(square);
+    }
+    int largest = 0;
+    for (int y = 0; y < painted.height(); ++y) {
+        for (int x = 0; x < painted.width(); ++x) {
+            const QRgb a = painted.pixel(x, y);
+            const QRgb b = expected.pixel(x, y);
+            for (int shift : {0, 8, 16, 24})
+                largest = qMax(largest, qAbs(int((a >> shift) & 0xff) - int((b >> shift) & 0xff)));
+        }
+    }
+    QVERIFY2(largest <= 1, qPrintable(QString::number(largest)));
 }
 
 void TestDesignerItem::rescaleToPage_data()
