@@ -467,6 +467,8 @@ bool BenchDesigner::selectWholePage(int count, QPoint& at)
     const auto items = m_scene->pageItems();
     for (QGraphicsItem* item : items)
         m_scene->selectItem(item, true);
+    // The selection shows its handles once the event that made it is over, before any move.
+    QCoreApplication::processEvents();
     return pressPoint(m_view, true, at);
 }
 

@@ -9,22 +9,18 @@ namespace {
 // Zooms, colours and places within a pixel are few; a bound keeps a long session's share small.
 constexpr int keptSprites = 256;
 
-QHash<QString, QImage>& keptDrawings()
+QHash<QByteArray, QImage>& keptDrawings()
 {
-    static QHash<QString, QImage> drawings;
+    static QHash<QByteArray, QImage> drawings;
     return drawings;
 }
 
-QString keyOf(const QSizeF& square, const QPointF& fraction, const QPen& pen, const QBrush& brush)
+// Asked once per handle painted: the values' own bytes, not their texts.
+QByteArray keyOf(const QSizeF& square, const QPointF& fraction, const QPen& pen, const QBrush& brush)
 {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
-        .arg(square.width(), 0, 'g', 17)
-        .arg(square.height(), 0, 'g', 17)
-        .arg(fraction.x(), 0, 'g', 17)
-        .arg(fraction.y(), 0, 'g', 17)
-        .arg(pen.color().rgba())
-        .arg(pen.widthF(), 0, 'g', 17)
-        .arg(brush.color().rgba());
+    const double values[] = {square.width(), square.height(), fraction.x(), fraction.y(), pen.widthF(),
+                             double(pen.color().rgba()), double(brush.color().rgba())};
+    return QByteArray(reinterpret_cast<const char*>(values), int(sizeof(values)));
 }
 
 } // namespace
@@ -32,7 +28,7 @@ QString keyOf(const QSizeF& square, const QPointF& fraction, const QPen& pen, co
 QImage CKorvexHandleSprites::sprite(const QSizeF& square, const QPointF& fraction, const QPen& pen,
                                     const QBrush& brush)
 {
-    const QString key = keyOf(square, fraction, pen, brush);
+    const QByteArray key = keyOf(square, fraction, pen, brush);
     auto& drawings = keptDrawings();
     const auto kept = drawings.constFind(key);
     if (kept != drawings.constEnd())
