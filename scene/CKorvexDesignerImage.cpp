@@ -25,9 +25,16 @@ QString CKorvexDesignerImage::logoPath()
     return QStringLiteral(":/KorvexDesigner/Resources/KorvexDesigner.png");
 }
 
+QImage CKorvexDesignerImage::logo()
+{
+    // Built into the program, so it never changes: every image item shares one, read once.
+    static const QImage shared = CKorvexPictureFiles::load(logoPath());
+    return shared;
+}
+
 CKorvexDesignerImage::CKorvexDesignerImage(QGraphicsItem* parent)
     : CKorvexDesignerRect(parent)
-    , m_fallbackPicture(CKorvexPictureFiles::load(logoPath()))
+    , m_fallbackPicture(logo())
 {
     setAspect(m_fallbackPicture.width(), m_fallbackPicture.height());
 }

@@ -15,6 +15,8 @@ public:
     enum SceneStateChoice { ByName = 0, ByIndex = 1 };
 
     static QString logoPath();
+    /// The picture shown where an item has none of its own.
+    static QImage logo();
 
     explicit CKorvexDesignerImage(QGraphicsItem* parent = nullptr);
 
