@@ -62,6 +62,7 @@ public:
     /// pass for every companion asked for, however many a read or a select-all touches.
     void requestHandleSync(CKorvexDesignerItem* companion, QObject* scene);
     void forgetHandleSync(CKorvexDesignerItem* companion) { m_handleSync.remove(companion); }
+    void forgetHandleSyncs() { m_handleSync.clear(); }
 
     /// The 3D preview picture given on the command line.
     const QImage& preview3DImage() const { return m_preview3DImage; }

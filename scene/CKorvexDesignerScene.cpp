@@ -524,6 +524,8 @@ void CKorvexDesignerScene::destroyAllItems()
     m_context.setPressItem(nullptr);
     m_stateSnapshot.clear();
     m_inState = false;
+    // Every item goes: none is left to follow its selection, and one by one the set would shrink slowly.
+    m_context.forgetHandleSyncs();
     // Newest first: each companion leaves the end of the registry, so a page of any size goes quickly.
     const QList<CKorvexDesignerItem*> companions = m_context.companions();
     for (auto it = companions.crbegin(); it != companions.crend(); ++it) {
