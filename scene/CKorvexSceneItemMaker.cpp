@@ -103,10 +103,12 @@ QGraphicsItem* CKorvexSceneItemMaker::createItem(const QString& type, const QPoi
     return item;
 }
 
-void CKorvexSceneItemMaker::recordCreation(QGraphicsItem* item)
+void CKorvexSceneItemMaker::recordCreation(QGraphicsItem* item, bool recordIsCurrent)
 {
-    // The record redo puts back must be the item as it stands now, stacking included.
-    m_scene.itemProperties(item);
+    // The record redo puts back must be the item as it stands now, stacking included; an item
+    // just built from a record stands as that record says.
+    if (!recordIsCurrent)
+        m_scene.itemProperties(item);
     CKorvexUndoItemDeletedCommand::Create(item, true, false, CKorvexUndoGroupCommand::Create(m_scene.undoManager()));
 }
 
@@ -141,7 +143,7 @@ bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty&
     companion->placeHandles();
     m_scene.showInPanel(item);
     if (m_recordUndo)
-        recordCreation(item);
+        recordCreation(item, true);
     return true;
 }
 

@@ -25,7 +25,7 @@ private:
     QGraphicsItem* makeOrReuseItem(const QString& type, const QPointF& position);
     void attachNewItem(QGraphicsItem* item, const QString& type, const QPointF& position);
     QGraphicsItem* buildItem(const QString& kind);
-    void recordCreation(QGraphicsItem* item);
+    void recordCreation(QGraphicsItem* item, bool recordIsCurrent = false);
     void recordMove(QGraphicsItem* item, const CKorvexDesignerProperty& before);
     bool addBlocks(const QStringList& lines);
 
