@@ -8,9 +8,9 @@
 
 namespace {
 
-// The preview is 130 pixels on its long side: a page drawn at four times that and scaled down
+// The preview is 130 pixels on its long side: a page drawn at twice that and scaled down
 // looks the same, and drawing a large page at its full size cost most of a save.
-constexpr int detailSide = 4 * CKorvexPreviewPicture::side;
+constexpr int detailSide = 2 * CKorvexPreviewPicture::side;
 
 QSize pixelSizeOf(const QRectF& page)
 {
