@@ -69,10 +69,16 @@ QString CKorvexDesignerProperty::toItemBlock() const
 
 void CKorvexDesignerProperty::fromItemBlock(const QString& text)
 {
-    m_entries.clear();
     const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        readLine(line);
+    fromItemLines(lines, 0, lines.size());
+}
+
+void CKorvexDesignerProperty::fromItemLines(const QStringList& lines, int first, int count)
+{
+    m_entries.clear();
+    const int end = qMin(lines.size(), first + count);
+    for (int index = qMax(0, first); index < end; ++index)
+        readLine(lines.at(index));
 }
 
 void CKorvexDesignerProperty::readLine(const QString& line)

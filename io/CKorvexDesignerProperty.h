@@ -33,6 +33,8 @@ public:
     QString toItemBlock() const;
     /// Clears the record and reads the lines between "item begin" and "item end".
     void fromItemBlock(const QString& text);
+    /// The same from count lines of a block already cut into lines, starting at first.
+    void fromItemLines(const QStringList& lines, int first, int count);
 
     /// The item companion that holds this record; neither written nor compared. A plain object
     /// here, since records live below the items that own them.

@@ -170,7 +170,7 @@ bool CKorvexSceneItemMaker::addBlocks(const QStringList& lines)
             int end = next;
             while (end < lines.size() && lines.at(end).trimmed() != QLatin1String("item end"))
                 ++end;
-            record.fromItemBlock(lines.mid(next, end - next).join(QLatin1Char('\n')));
+            record.fromItemLines(lines, next, end - next);
             next = end + 1;
         }
         if (!addItemFromProperties(record))

@@ -85,7 +85,7 @@ bool CKorvexScenePageOperations::pasteBlocks(CKorvexDesignerScene& scene, const 
         while (end < lines.size() && lines.at(end) != QLatin1String("item end"))
             ++end;
         CKorvexDesignerProperty record;
-        record.fromItemBlock(lines.mid(i + 1, end - i - 1).join(QLatin1Char('\n')));
+        record.fromItemLines(lines, i + 1, end - i - 1);
         if (!scene.addItemFromProperties(record))
             return false;
         i = end;
