@@ -12,7 +12,26 @@ CKorvexDesignerLabel::CKorvexDesignerLabel(QGraphicsItem* parent)
 {
     // The margin first: the text is laid out once, already without it.
     document()->setDocumentMargin(0);
-    setPlainText(QStringLiteral("label !"));
+    setPlainText(placeholderText());
+}
+
+CKorvexDesignerLabel::CKorvexDesignerLabel(PlaceholderLater, QGraphicsItem* parent)
+    : CKorvexDesignerText(parent)
+    , m_placeholderPending(true)
+{
+    document()->setDocumentMargin(0);
+}
+
+QString CKorvexDesignerLabel::placeholderText()
+{
+    return QStringLiteral("label !");
+}
+
+void CKorvexDesignerLabel::settlePlaceholder(bool recordHasText)
+{
+    if (m_placeholderPending && !recordHasText)
+        setPlainText(placeholderText());
+    m_placeholderPending = false;
 }
 
 void CKorvexDesignerLabel::applyNewItemDefaults()

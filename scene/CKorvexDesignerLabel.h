@@ -12,6 +12,12 @@ class CKorvexDesignerLabel : public CKorvexDesignerText
 public:
     /// As the template reader starts it: the text "label !" without document margin.
     explicit CKorvexDesignerLabel(QGraphicsItem* parent = nullptr);
+    enum PlaceholderLater { ShowPlaceholderLater };
+    /// The same, but "label !" is shown only if the record applied next brings no text of its
+    /// own: a page of labels read from a file lays no text out twice.
+    explicit CKorvexDesignerLabel(PlaceholderLater, QGraphicsItem* parent = nullptr);
+    /// Shows "label !" when this label was made to wait for its record and the record has no text.
+    void settlePlaceholder(bool recordHasText);
 
     /// As a text tool makes it: "Sample Text" in 12-point "Arial Unicode MS", exactly as wide as the text.
     void applyNewItemDefaults();
@@ -26,6 +32,9 @@ public:
     void setUrl(const QString& url);
 
 private:
+    static QString placeholderText();
+
+    bool m_placeholderPending = false;
     QBrush m_background{QColor(255, 255, 255, 0)};
     QString m_url;
 };

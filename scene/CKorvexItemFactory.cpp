@@ -37,7 +37,7 @@ QGraphicsItem* CKorvexItemFactory::createForTool(const QString& type)
     return createForRecord(type);
 }
 
-QGraphicsItem* CKorvexItemFactory::createForRecord(const QString& type)
+QGraphicsItem* CKorvexItemFactory::createForRecord(const QString& type, bool recordFollows)
 {
     const QString kind = handlingKind(type);
     if (kind == T::Line)
@@ -52,6 +52,8 @@ QGraphicsItem* CKorvexItemFactory::createForRecord(const QString& type)
         return new CKorvexDesignerFormTextBox;
     if (kind == T::Screen)
         return new CKorvexDesignerScreen;
+    if (kind == T::Label && recordFollows)
+        return new CKorvexDesignerLabel(CKorvexDesignerLabel::ShowPlaceholderLater);
     if (kind == T::Label)
         return new CKorvexDesignerLabel;
     return nullptr;

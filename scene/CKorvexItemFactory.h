@@ -16,5 +16,6 @@ public:
     /// A new item with the tool defaults, or null for an unknown type.
     static QGraphicsItem* createForTool(const QString& type);
     /// A new item as the template reader and paste start it, or null for an unknown type.
-    static QGraphicsItem* createForRecord(const QString& type);
+    /// recordFollows: a record is applied at once, so a label need not show its placeholder first.
+    static QGraphicsItem* createForRecord(const QString& type, bool recordFollows = false);
 };

@@ -161,8 +161,10 @@ void CKorvexItemRecordApplier::applyLabel(CKorvexDesignerLabel& label, CKorvexDe
     const QString html = record.value(P::Html).toString();
     // Shown once, by the refresh below: laying rich text out is most of building a label.
     label.keepStoredHtml(html);
-    if (html.isEmpty() && !record.value(P::Text).toString().isEmpty())
-        label.setPlainText(record.value(P::Text).toString());
+    const QString text = record.value(P::Text).toString();
+    label.settlePlaceholder(!html.isEmpty() || !text.isEmpty());
+    if (html.isEmpty() && !text.isEmpty())
+        label.setPlainText(text);
     label.refreshFromDictionary();
 }
 

@@ -133,7 +133,7 @@ bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty&
     }
     if (type == CKorvexItemTypes::Area3D && m_scene.has3DArea())
         return true;
-    QGraphicsItem* item = CKorvexItemFactory::createForRecord(type);
+    QGraphicsItem* item = CKorvexItemFactory::createForRecord(type, true);
     auto* companion = new CKorvexDesignerItem(&m_scene);
     m_scene.addItem(item);
     companion->attach(item, QPointF());
