@@ -22,6 +22,13 @@
 #include <QMenu>
 #include <QMimeData>
 
+namespace {
+
+// Selections from this many items are dragged without the scene's spatial index.
+constexpr int largeDrag = 64;
+
+} // namespace
+
 CKorvexSceneInput::CKorvexSceneInput(CKorvexDesignerScene& scene)
     : m_scene(scene)
 {
@@ -93,6 +100,7 @@ bool CKorvexSceneInput::mousePress(QGraphicsSceneMouseEvent* event)
         startRubberBand(event->scenePos());
     }
     m_scene.beginState(m_scene.gestureScope());
+    indexForDrag();
     m_scene.update();
     event->accept();
     return true;
@@ -171,8 +179,18 @@ void CKorvexSceneInput::dragSelection(QGraphicsSceneMouseEvent* event)
     }
 }
 
+void CKorvexSceneInput::indexForDrag()
+{
+    // Each of a large selection's items and their handles would be filed anew in the scene's
+    // spatial index at every step of the drag; filed once, after the release, costs one rebuild.
+    if (m_scene.isDraggingSelection() && m_scene.context().selection().size() >= largeDrag)
+        m_scene.setItemIndexMethod(QGraphicsScene::NoIndex);
+}
+
 void CKorvexSceneInput::mouseRelease(QGraphicsSceneMouseEvent*)
 {
+    if (m_scene.itemIndexMethod() != QGraphicsScene::BspTreeIndex)
+        m_scene.setItemIndexMethod(QGraphicsScene::BspTreeIndex);
     m_scene.restoreViewState();
     m_scene.setDraggingSelection(false);
     if (m_rubberBandActive) {

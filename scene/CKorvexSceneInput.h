@@ -31,6 +31,7 @@ public:
     void moveSelection(double dx, double dy);
 
 private:
+    void indexForDrag();
     bool showContextMenu(QGraphicsSceneMouseEvent* event);
     void pressWithPointer(QGraphicsSceneMouseEvent* event);
     void startRubberBand(const QPointF& position);
