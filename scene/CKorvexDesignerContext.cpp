@@ -63,6 +63,15 @@ unsigned CKorvexDesignerContext::actionReadVersion() const
     return m_templateReadVersion.value_or(Korvex::kKorvexActionVersionLegacy);
 }
 
+bool CKorvexDesignerContext::claimPictureScaling(QObject* scene)
+{
+    if (m_pictureScalingClaimed || !scene)
+        return false;
+    m_pictureScalingClaimed = true;
+    QMetaObject::invokeMethod(scene, [this] { m_pictureScalingClaimed = false; }, Qt::QueuedConnection);
+    return true;
+}
+
 void CKorvexDesignerContext::requestHandleSync(CKorvexDesignerItem* companion, QObject* scene)
 {
     m_handleSync.insert(companion);

@@ -64,6 +64,10 @@ public:
     void forgetHandleSync(CKorvexDesignerItem* companion) { m_handleSync.remove(companion); }
     void forgetHandleSyncs() { m_handleSync.clear(); }
 
+    /// True the first time it is asked in a turn of the event loop: the first picture a repaint
+    /// finds unscaled has every picture shown scaled at once, and only the first.
+    bool claimPictureScaling(QObject* scene);
+
     /// The 3D preview picture given on the command line.
     const QImage& preview3DImage() const { return m_preview3DImage; }
     void setPreview3DImage(const QImage& image) { m_preview3DImage = image; }
@@ -93,6 +97,7 @@ private:
     bool m_drawingThumbnail = false;
     QSet<CKorvexDesignerItem*> m_handleSync;
     bool m_handleSyncPosted = false;
+    bool m_pictureScalingClaimed = false;
     bool m_selectionShown = true;
     // Snapping asks for the grid on every pointer movement of every dragged item; one long-lived
     // settings object sees what every other one of the process writes, without opening a file each time.

@@ -4,6 +4,7 @@
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexPictureFiles.h"
 
+#include <QGraphicsView>
 #include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
@@ -92,11 +93,43 @@ QImage CKorvexDesignerImage::scaledFilePicture() const
 {
     // Scaled when drawn and kept by the shared cache alone: memory stays bounded however many
     // pictures a page shows, and a picture seen again is usually still there.
+    const QSize size = scaledSize();
+    if (size.isEmpty())
+        return QImage();
+    if (!CKorvexPictureFiles::hasScaled(m_filePicture, size)) {
+        CKorvexDesignerContext* context = CKorvexDesignerContext::of(scene());
+        if (context && context->claimPictureScaling(scene()))
+            scaleShownPictures(scene());
+    }
+    return CKorvexPictureFiles::scaled(m_filePicture, size);
+}
+
+QSize CKorvexDesignerImage::scaledSize() const
+{
     const int w = wholeUnits(width());
     const int h = wholeUnits(height());
     if (!m_hasFilePicture || !cacheableSize(w, h))
-        return QImage();
-    return CKorvexPictureFiles::scaled(m_filePicture, QSize(w, h));
+        return QSize();
+    return QSize(w, h);
+}
+
+void CKorvexDesignerImage::scaleShownPictures(QGraphicsScene* scene)
+{
+    QVector<CKorvexPictureFiles::ScaleRequest> wanted;
+    const auto views = scene->views();
+    for (const QGraphicsView* view : views) {
+        if (!view->isVisible())
+            continue;
+        const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+        const auto items = scene->items(shown, Qt::IntersectsItemBoundingRect);
+        for (const QGraphicsItem* item : items) {
+            const auto* image = dynamic_cast<const CKorvexDesignerImage*>(item);
+            const QSize size = image && image->isVisible() ? image->scaledSize() : QSize();
+            if (!size.isEmpty())
+                wanted.append({image->m_filePicture, size});
+        }
+    }
+    CKorvexPictureFiles::scaleAll(wanted);
 }
 
 void CKorvexDesignerImage::paintFallback(QPainter* painter, bool outlined) const

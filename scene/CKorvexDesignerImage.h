@@ -66,6 +66,10 @@ private:
     void paintFallback(QPainter* painter, bool outlined) const;
     /// The file picture at the item's size; null when none fits.
     QImage scaledFilePicture() const;
+    /// The size the file picture is drawn scaled to, or an empty size when it is drawn unscaled.
+    QSize scaledSize() const;
+    /// Scales the file pictures of every image item a view of the scene shows, on every core.
+    static void scaleShownPictures(QGraphicsScene* scene);
 
     int m_sceneStateChoice = ByName;
     QString m_sceneStateName;

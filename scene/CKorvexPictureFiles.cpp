@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSet>
+#include <QtConcurrent>
 
 namespace {
 
@@ -73,6 +75,78 @@ QImage decodeBytes(QByteArray bytes, const QString& path)
     return decode(bySuffix);
 }
 
+QString keyOf(const QString& path)
+{
+    return path.startsWith(QLatin1Char(':')) ? path : QFileInfo(path).absoluteFilePath();
+}
+
+// What reading one file gave; made on any thread, kept on the caller's.
+struct FileRead
+{
+    FileRead() = default;
+    FileRead(const QString& path, const Korvex::CKorvexFileState& state)
+        : path(path), key(keyOf(path)), state(state) {}
+
+    QString path;
+    QString key;
+    Korvex::CKorvexFileState state;
+    bool settled = false;
+    bool large = false;
+    bool sameBytes = false;
+    QByteArray bytes;
+    QImage picture;
+};
+
+FileRead readFile(const QString& path, const Korvex::CKorvexFileState& state, const KeptPicture* kept)
+{
+    FileRead read(path, state);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return read;
+    if (file.size() > CKorvexPictureFiles::largestKeptFile) {
+        file.close();
+        QImageReader reader(path);
+        read.large = true;
+        read.picture = decode(reader);
+        return read;
+    }
+    const qint64 readAt = QDateTime::currentMSecsSinceEpoch();
+    read.bytes = file.readAll();
+    read.settled = settledAt(state, readAt);
+    // Comparing the bytes costs far less than decoding them.
+    read.sameBytes = kept && kept->fileBytes == read.bytes;
+    if (!read.sameBytes)
+        read.picture = decodeBytes(read.bytes, path);
+    return read;
+}
+
+QImage keep(const QString& key, KeptPicture* kept, const FileRead& read)
+{
+    if (read.large)
+        return read.picture;
+    if (read.sameBytes) {
+        *kept = KeptPicture{read.state, read.settled, read.bytes, kept->picture};
+        return kept->picture;
+    }
+    if (read.picture.isNull()) {
+        keptPictures().remove(key);
+        return read.picture;
+    }
+    const int cost = int(qMax<qint64>(1, (read.picture.sizeInBytes() + read.bytes.size()) / 1024));
+    keptPictures().insert(key, new KeptPicture{read.state, read.settled, read.bytes, read.picture}, cost);
+    return read.picture;
+}
+
+QString scaledKey(const QImage& picture, const QSize& size)
+{
+    return QStringLiteral("%1:%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+}
+
+int costOf(const QImage& image)
+{
+    return int(qMax<qint64>(1, image.sizeInBytes() / 1024));
+}
+
 } // namespace
 
 QImage CKorvexPictureFiles::load(const QString& path)
@@ -82,44 +156,77 @@ QImage CKorvexPictureFiles::load(const QString& path)
     const Korvex::CKorvexFileState state = Korvex::CKorvexFileState::of(path);
     if (!state.isFile)
         return QImage();
-    const QString key = path.startsWith(QLatin1Char(':')) ? path : QFileInfo(path).absoluteFilePath();
+    const QString key = keyOf(path);
     KeptPicture* kept = keptPictures().object(key);
     if (kept && kept->settled && kept->file == state)
         return kept->picture;
+    const FileRead read = readFile(path, state, kept);
+    return keep(key, kept, read);
+}
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
-    if (file.size() > largestKeptFile) {
-        file.close();
-        QImageReader reader(path);
-        return decode(reader);
+void CKorvexPictureFiles::loadAll(const QStringList& paths)
+{
+    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    QVector<FileRead> reads;
+    QSet<QString> keys;
+    for (const QString& path : paths) {
+        const QString key = path.trimmed().isEmpty() ? QString() : keyOf(path);
+        if (key.isEmpty() || keys.contains(key) || keptPictures().contains(key)
+            || !formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
+            continue;
+        const Korvex::CKorvexFileState state = Korvex::CKorvexFileState::of(path);
+        if (!state.isFile)
+            continue;
+        keys.insert(key);
+        reads.append(FileRead(path, state));
     }
-    const qint64 readAt = QDateTime::currentMSecsSinceEpoch();
-    const QByteArray bytes = file.readAll();
-    // Comparing the bytes costs far less than decoding them.
-    if (kept && kept->fileBytes == bytes) {
-        *kept = KeptPicture{state, settledAt(state, readAt), bytes, kept->picture};
-        return kept->picture;
-    }
-    const QImage picture = decodeBytes(bytes, path);
-    if (picture.isNull()) {
-        keptPictures().remove(key);
-        return picture;
-    }
-    const int cost = int(qMax<qint64>(1, (picture.sizeInBytes() + bytes.size()) / 1024));
-    keptPictures().insert(key, new KeptPicture{state, settledAt(state, readAt), bytes, picture}, cost);
-    return picture;
+    QtConcurrent::blockingMap(reads, [](FileRead& read) { read = readFile(read.path, read.state, nullptr); });
+    for (const FileRead& read : qAsConst(reads))
+        keep(read.key, nullptr, read);
 }
 
 QImage CKorvexPictureFiles::scaled(const QImage& picture, const QSize& size)
 {
-    const QString key = QStringLiteral("%1:%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+    const QString key = scaledKey(picture, size);
     if (const QImage* kept = scaledPictures().object(key))
         return *kept;
     const QImage result = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaledPictures().insert(key, new QImage(result), int(qMax<qint64>(1, result.sizeInBytes() / 1024)));
+    scaledPictures().insert(key, new QImage(result), costOf(result));
     return result;
+}
+
+bool CKorvexPictureFiles::hasScaled(const QImage& picture, const QSize& size)
+{
+    return scaledPictures().contains(scaledKey(picture, size));
+}
+
+void CKorvexPictureFiles::scaleAll(const QVector<ScaleRequest>& wanted)
+{
+    struct Scaling
+    {
+        QString key;
+        ScaleRequest request;
+        QImage result;
+    };
+    QVector<Scaling> work;
+    QSet<QString> keys;
+    // Copies made beyond what is kept would push out the first ones before they are drawn.
+    qint64 budget = keptScaledBytes / 2;
+    for (const ScaleRequest& request : wanted) {
+        const QString key = scaledKey(request.picture, request.size);
+        const qint64 bytes = qint64(request.size.width()) * request.size.height() * 4;
+        if (keys.contains(key) || scaledPictures().contains(key) || bytes > budget)
+            continue;
+        budget -= bytes;
+        keys.insert(key);
+        work.append(Scaling{key, request, QImage()});
+    }
+    QtConcurrent::blockingMap(work, [](Scaling& scaling) {
+        scaling.result = scaling.request.picture.scaled(scaling.request.size, Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation);
+    });
+    for (const Scaling& scaling : qAsConst(work))
+        scaledPictures().insert(scaling.key, new QImage(scaling.result), costOf(scaling.result));
 }
 
 bool CKorvexPictureFiles::acceptableSize(const QSize& size)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 /// Decodes picture files for the page. A page shows the same few files on many items and reloads
 /// them after every undo, so decoded pictures are kept, keyed by file, and used again while the
@@ -22,10 +25,22 @@ public:
     /// The picture in the file, or a null picture when the file is missing, is no picture or is
     /// too large.
     static QImage load(const QString& path);
+    /// Decodes the files not yet kept at once, one per core, and keeps them, so that the items
+    /// of an opened page find them decoded. Only files named as pictures are read ahead.
+    static void loadAll(const QStringList& paths);
     /// Scaled copies kept, in bytes; the least recently drawn go first.
     static constexpr qint64 keptScaledBytes = 48LL * 1024 * 1024;
     /// The picture smoothly scaled to size; items of one size showing one file share one copy.
     static QImage scaled(const QImage& picture, const QSize& size);
+    struct ScaleRequest
+    {
+        QImage picture;
+        QSize size;
+    };
+    static bool hasScaled(const QImage& picture, const QSize& size);
+    /// Scales the pictures not yet kept at once, one per core, and keeps the copies, as long as
+    /// they fill no more than half of what is kept.
+    static void scaleAll(const QVector<ScaleRequest>& wanted);
     /// False for a size beyond the limits above; an invalid size (not known before decoding) passes.
     static bool acceptableSize(const QSize& size);
     /// Forgets every kept picture.

@@ -1,7 +1,6 @@
 #include "scene/CKorvexResizeHandle.h"
 
 #include "scene/CKorvexHandleSprites.h"
-#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandles.h"
 
 #include <QPaintEngine>
@@ -18,8 +17,6 @@ CKorvexResizeHandle::CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int in
     : m_handleSet(handleSet)
     , m_index(index)
 {
-    setData(CKorvexItemDataSlots::HandleMarker, HandleMarker);
-    setData(CKorvexItemDataSlots::HandleSet, QVariant::fromValue(handleSet));
     setRect(0, 0, side, side);
     setActive(false);
     setVisible(false);
@@ -100,13 +97,13 @@ CKorvexResizeHandles* CKorvexResizeHandle::handleSet() const
 
 void CKorvexResizeHandle::setActive(bool active)
 {
-    if (active) {
-        setBrush(QColor(255, 50, 50, 255));
-        setPen(QPen(QColor(0, 0, 0, 200), 1));
-    } else {
-        setBrush(QColor(200, 0, 0, 200));
-        setPen(QPen(QColor(0, 0, 0), 1));
-    }
+    // Made once: a selection of thousands of items makes eight handles for each.
+    static const QBrush activeBrush(QColor(255, 50, 50, 255));
+    static const QPen activePen(QColor(0, 0, 0, 200), 1);
+    static const QBrush normalBrush(QColor(200, 0, 0, 200));
+    static const QPen normalPen(QColor(0, 0, 0), 1);
+    setBrush(active ? activeBrush : normalBrush);
+    setPen(active ? activePen : normalPen);
 }
 
 void CKorvexResizeHandle::release()

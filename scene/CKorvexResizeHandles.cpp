@@ -2,7 +2,6 @@
 
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLine.h"
-#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandle.h"
 
 #include <QGraphicsScene>
@@ -147,10 +146,8 @@ void CKorvexResizeHandles::setActiveHandle(int index)
 
 CKorvexResizeHandles* CKorvexResizeHandles::of(const QGraphicsItem* handleItem)
 {
-    namespace Slot = CKorvexItemDataSlots;
-    if (!handleItem || handleItem->data(Slot::HandleMarker).toInt() != CKorvexResizeHandle::HandleMarker)
-        return nullptr;
-    return handleItem->data(Slot::HandleSet).value<CKorvexResizeHandles*>();
+    const auto* handle = dynamic_cast<const CKorvexResizeHandle*>(handleItem);
+    return handle ? handle->handleSet() : nullptr;
 }
 
 void CKorvexResizeHandles::forgetHandle(CKorvexResizeHandle* handle)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMetaType>
 #include <QPointF>
 #include <array>
 
@@ -54,5 +53,3 @@ private:
     QGraphicsItem* m_target = nullptr;
     std::array<CKorvexResizeHandle*, Count> m_handles{};
 };
-
-Q_DECLARE_METATYPE(CKorvexResizeHandles*)
