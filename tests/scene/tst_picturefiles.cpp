@@ -25,6 +25,7 @@ private slots:
     void refused();
     void onlyAChangedFileIsDecodedAgain();
     void imageItemsShareOnePicture();
+    void batchesGiveWhatOneByOneGives();
 private:
     QString file(const QString& name, const QByteArray& bytes);
     QString picture(const QString& name, const QColor& color, const QSize& size = QSize(4, 3));
@@ -126,6 +127,33 @@ void TestPictureFiles::imageItemsShareOnePicture()
     first.setPath(huge);
     QVERIFY(!first.hasPicture());
     QCOMPARE(first.path(), huge);
+}
+
+void TestPictureFiles::batchesGiveWhatOneByOneGives()
+{
+    QImage pattern(64, 48, QImage::Format_ARGB32);
+    for (int y = 0; y < pattern.height(); ++y) {
+        for (int x = 0; x < pattern.width(); ++x)
+            pattern.setPixel(x, y, qRgba(x * 4, y * 5, (x * y) % 256, 255));
+    }
+    const QString path = m_dir.filePath(QStringLiteral("pattern.png"));
+    QVERIFY(pattern.save(path));
+    CKorvexPictureFiles::loadAll({path, path, file(QStringLiteral("huge.png"), absurdPng),
+                                  m_dir.filePath(QStringLiteral("missing.png")), QString()});
+    const QImage picture = CKorvexPictureFiles::load(path);
+    QCOMPARE(picture, pattern);
+    // 8000 x 4000 would fill more than half of what is kept: left to be scaled when drawn.
+    const QList<QSize> sizes{QSize(20, 15), QSize(7, 30), QSize(20, 15), QSize(8000, 4000)};
+    QVector<CKorvexPictureFiles::ScaleRequest> wanted;
+    for (const QSize& size : sizes)
+        wanted.append({picture, size});
+    CKorvexPictureFiles::scaleAll(wanted);
+    QVERIFY(!CKorvexPictureFiles::hasScaled(picture, sizes.last()));
+    for (const QSize& size : sizes.mid(0, 2)) {
+        QVERIFY(CKorvexPictureFiles::hasScaled(picture, size));
+        QCOMPARE(CKorvexPictureFiles::scaled(picture, size), picture.scaled(size, Qt::IgnoreAspectRatio,
+                                                                            Qt::SmoothTransformation));
+    }
 }
 
 KORVEX_TEST_MAIN(TestPictureFiles)
