@@ -1,11 +1,14 @@
 #include "io/CKorvexPackage.h"
 
+#include "io/CKorvexDeflatedFile.h"
 #include "io/CKorvexWorkingFolder.h"
 #include "io/CKorvexZipExtractor.h"
 #include "io/CKorvexZipWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QtConcurrent>
 
 namespace {
 
@@ -41,19 +44,49 @@ bool CKorvexPackage::listFiles(const QString& folder, QStringList& relativePaths
     return true;
 }
 
-bool CKorvexPackage::writePackage(const QString& workingFolder, const QString& targetPath)
+bool CKorvexPackage::writePackage(const QString& workingFolder, const QString& targetPath,
+                                  const QList<CKorvexDeflatedFile>& deflated)
 {
     QStringList files;
     if (!listFiles(workingFolder, files))
         return false;
+    QHash<QString, CKorvexDeflatedFile> ready;
+    for (const CKorvexDeflatedFile& file : deflated) {
+        if (file.matchesFile())
+            ready.insert(file.path(), file);
+    }
+    QStringList due;
+    for (const QString& relative : qAsConst(files)) {
+        const QString path = workingFolder + QLatin1Char('/') + relative;
+        if (!ready.contains(path))
+            due.append(path);
+    }
+    const QList<CKorvexDeflatedFile> late = QtConcurrent::blockingMapped(due, &CKorvexDeflatedFile::of);
+    for (const CKorvexDeflatedFile& file : late)
+        ready.insert(file.path(), file);
+
     CKorvexZipWriter writer(targetPath);
     if (!writer.open())
         return false;
-    for (const QString& relative : files) {
-        if (!writer.addFile(relative, workingFolder + QLatin1Char('/') + relative))
+    for (const QString& relative : qAsConst(files)) {
+        const QString path = workingFolder + QLatin1Char('/') + relative;
+        const CKorvexDeflatedFile file = ready.value(path);
+        // Large or unreadable files go the streamed way, which also reports the failure.
+        const bool added = file.isValid() ? writer.addDeflated(relative, file) : writer.addFile(relative, path);
+        if (!added)
             return false;
     }
     return writer.commit();
+}
+
+QFuture<CKorvexDeflatedFile> CKorvexPackage::deflateFiles(const QString& workingFolder)
+{
+    QStringList paths;
+    if (listFiles(workingFolder, paths)) {
+        for (QString& relative : paths)
+            relative.prepend(workingFolder + QLatin1Char('/'));
+    }
+    return QtConcurrent::mapped(paths, &CKorvexDeflatedFile::of);
 }
 
 QString CKorvexPackage::extractPackage(const QString& packagePath)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFuture>
+#include <QList>
 #include <QStringList>
+
+class CKorvexDeflatedFile;
 
 /// The template package on disk: packing a working folder into one file and extracting a
 /// package into a fresh working folder.
@@ -9,7 +13,12 @@ class CKorvexPackage
 public:
     /// Packs every file of the folder tree (hidden files included, links not followed) under
     /// its "/"-separated relative path. The target is replaced only when packing succeeded.
-    static bool writePackage(const QString& workingFolder, const QString& targetPath);
+    /// Files already deflated and unchanged since are written as they are; the others are
+    /// deflated together, one per core.
+    static bool writePackage(const QString& workingFolder, const QString& targetPath,
+                             const QList<CKorvexDeflatedFile>& deflated = {});
+    /// Deflates the files of the folder tree together, one per core, while the caller goes on.
+    static QFuture<CKorvexDeflatedFile> deflateFiles(const QString& workingFolder);
     /// The new working folder holding the package's entries, or an empty path when no folder
     /// can be made or the file cannot be extracted (no archive, damaged, too large).
     static QString extractPackage(const QString& packagePath);

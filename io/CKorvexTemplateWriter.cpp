@@ -3,6 +3,7 @@
 #include "actions/CKorvexActionEnabled.h"
 #include "core/CKorvexActionUrl.h"
 #include "core/CKorvexString.h"
+#include "io/CKorvexDeflatedFile.h"
 #include "io/CKorvexPackage.h"
 #include "io/CKorvexTemplateText.h"
 #include "io/CKorvexWorkingFolder.h"
@@ -75,10 +76,13 @@ bool CKorvexTemplateWriter::write(const QString& targetPath, const PreviewPainte
     m_names.copyInto(folder);
     bool written = writeText(textPath, blocks);
     if (written) {
+        // The text and the pictures are deflated while the preview is drawn.
+        QFuture<CKorvexDeflatedFile> deflating = CKorvexPackage::deflateFiles(folder);
         if (paintPreview)
             paintPreview(textPath);
+        deflating.waitForFinished();
         // A package that cannot be written must not pass for a saved document.
-        written = CKorvexPackage::writePackage(folder, targetPath);
+        written = CKorvexPackage::writePackage(folder, targetPath, deflating.results());
     }
     QDir(folder).removeRecursively();
     return written;

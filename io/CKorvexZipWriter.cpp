@@ -1,5 +1,6 @@
 #include "io/CKorvexZipWriter.h"
 
+#include "io/CKorvexDeflatedFile.h"
 #include "io/CKorvexZipDevice.h"
 
 #include <QDateTime>
@@ -14,10 +15,9 @@ namespace {
 constexpr uLong utf8NamesFlag = 1u << 11;
 constexpr qint64 zip64Threshold = 0xffffffffLL;
 
-zip_fileinfo entryInfo(const QFileInfo& source)
+zip_fileinfo entryInfo(QDateTime modified)
 {
     zip_fileinfo info{};
-    QDateTime modified = source.lastModified();
     // DOS dates cover 1980 to 2107 only.
     const QDateTime first(QDate(1980, 1, 1), QTime(0, 0));
     const QDateTime last(QDate(2107, 12, 31), QTime(23, 59, 58));
@@ -66,24 +66,41 @@ bool CKorvexZipWriter::addFile(const QString& entryName, const QString& sourcePa
 {
     if (!m_zip || m_failed)
         return false;
-    const QByteArray name = entryName.toUtf8();
-    if (name.isEmpty() || name.size() > maxEntryNameBytes || name.contains('\0'))
-        return fail();
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
         return fail();
-    const zip_fileinfo info = entryInfo(QFileInfo(sourcePath));
-    const int zip64 = source.size() >= zip64Threshold ? 1 : 0;
-    const int opened = zipOpenNewFileInZip4_64(
-        m_zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-        Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0, 0,
-        utf8NamesFlag, zip64);
-    if (opened != ZIP_OK)
-        return fail();
+    if (!openEntry(entryName, QFileInfo(sourcePath).lastModified(), false, source.size() >= zip64Threshold))
+        return false;
     const bool written = writeData(source);
     if (zipCloseFileInZip(m_zip) != ZIP_OK || !written)
         return fail();
     return true;
+}
+
+bool CKorvexZipWriter::addDeflated(const QString& entryName, const CKorvexDeflatedFile& file)
+{
+    if (!m_zip || m_failed || !file.isValid())
+        return false;
+    if (!openEntry(entryName, file.modified(), true, false))
+        return false;
+    const bool written = file.data().isEmpty()
+        || zipWriteInFileInZip(m_zip, file.data().constData(), unsigned(file.data().size())) == ZIP_OK;
+    if (zipCloseFileInZipRaw64(m_zip, ZPOS64_T(file.size()), uLong(file.crc())) != ZIP_OK || !written)
+        return fail();
+    return true;
+}
+
+bool CKorvexZipWriter::openEntry(const QString& entryName, const QDateTime& modified, bool raw, bool zip64)
+{
+    const QByteArray name = entryName.toUtf8();
+    if (name.isEmpty() || name.size() > maxEntryNameBytes || name.contains('\0'))
+        return fail();
+    const zip_fileinfo info = entryInfo(modified);
+    const int opened = zipOpenNewFileInZip4_64(
+        m_zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+        Z_DEFAULT_COMPRESSION, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0, 0,
+        utf8NamesFlag, zip64 ? 1 : 0);
+    return opened == ZIP_OK ? true : fail();
 }
 
 bool CKorvexZipWriter::writeData(QFile& source)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
 
+class CKorvexDeflatedFile;
 class QFile;
 class QSaveFile;
 
@@ -26,11 +28,14 @@ public:
     /// Adds the file's contents under the "/"-separated entry name. After a failure the
     /// archive can only be discarded.
     bool addFile(const QString& entryName, const QString& sourcePath);
+    /// Adds contents deflated beforehand, as they are.
+    bool addDeflated(const QString& entryName, const CKorvexDeflatedFile& file);
     /// Closes the archive and moves it over the target.
     bool commit();
 
 private:
     bool fail();
+    bool openEntry(const QString& entryName, const QDateTime& modified, bool raw, bool zip64);
     bool writeData(QFile& source);
     void closeArchive();
 

@@ -1,6 +1,7 @@
 #include "KorvexTestFiles.h"
 #include "KorvexTestMain.h"
 #include "KorvexZipTestArchive.h"
+#include "io/CKorvexDeflatedFile.h"
 #include "io/CKorvexFolderCopy.h"
 #include "io/CKorvexPackage.h"
 #include "io/CKorvexPackageNames.h"
@@ -77,6 +78,14 @@ void TestPackage::packsTheFolderTree()
     for (const QString& file : unpacked)
         QCOMPARE(fileBytes(extracted + '/' + file), files.value(file));
     QDir(extracted).removeRecursively();
+
+    // What was deflated before a file changed is not what gets packed.
+    QFuture<CKorvexDeflatedFile> early = CKorvexPackage::deflateFiles(work);
+    early.waitForFinished();
+    files.insert(QStringLiteral("page.ktf"), "newer text");
+    QVERIFY(writeFile(work + "/page.ktf", files.value(QStringLiteral("page.ktf"))));
+    QVERIFY(CKorvexPackage::writePackage(work, target, early.results()));
+    QCOMPARE(entriesOf(target), files);
 
     // An empty folder makes an archive that extracts to nothing.
     QVERIFY(QDir().mkpath(path(QStringLiteral("empty"))));
