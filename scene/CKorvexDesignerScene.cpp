@@ -13,7 +13,6 @@
 #include "scene/CKorvexDesignerText.h"
 #include "scene/CKorvexItemRecordApplier.h"
 #include "scene/CKorvexItemRecordBuilder.h"
-#include "scene/CKorvexPictureFiles.h"
 #include "io/CKorvexPropertyKeys.h"
 #include "scene/CKorvexPropertyPanel.h"
 #include "scene/CKorvexResizeHandles.h"
@@ -31,23 +30,6 @@
 
 using Korvex::CKorvexUndoGroupCommand;
 using Korvex::CKorvexUndoManager;
-
-namespace {
-
-// The picture files a template's items name, found without reading the items themselves.
-QStringList picturePaths(const QStringList& lines, const QString& folder)
-{
-    const QString key = CKorvexPropertyKeys::Path + QLatin1Char(':');
-    QStringList paths;
-    for (const QString& line : lines) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(key))
-            paths.append(CKorvexItemRecordApplier::resolvePath(trimmed.mid(key.size()).trimmed(), folder));
-    }
-    return paths;
-}
-
-} // namespace
 
 CKorvexDesignerScene::CKorvexDesignerScene(QObject* parent, CKorvexUndoManager* history)
     : QGraphicsScene(parent)
@@ -493,8 +475,6 @@ bool CKorvexDesignerScene::readTemplate(const QString& path)
         return false;
     if (reader.version())
         m_context.setTemplateReadVersion(reader.version());
-    // Decoded together, one file per core, before the items that show them are built.
-    CKorvexPictureFiles::loadAll(picturePaths(reader.keptLines(), templateFolder()));
     // A read is no edit to undo: its history is cleared once it is done.
     if (!m_maker->addItemsFromLines(reader.keptLines(), false))
         return false;

@@ -7,9 +7,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QSet>
 #include <QtConcurrent>
+#include <cstring>
 
 namespace {
 
@@ -75,71 +77,27 @@ QImage decodeBytes(QByteArray bytes, const QString& path)
     return decode(bySuffix);
 }
 
-QString keyOf(const QString& path)
-{
-    return path.startsWith(QLatin1Char(':')) ? path : QFileInfo(path).absoluteFilePath();
-}
-
-// What reading one file gave; made on any thread, kept on the caller's.
-struct FileRead
-{
-    FileRead() = default;
-    FileRead(const QString& path, const Korvex::CKorvexFileState& state)
-        : path(path), key(keyOf(path)), state(state) {}
-
-    QString path;
-    QString key;
-    Korvex::CKorvexFileState state;
-    bool settled = false;
-    bool large = false;
-    bool sameBytes = false;
-    QByteArray bytes;
-    QImage picture;
-};
-
-FileRead readFile(const QString& path, const Korvex::CKorvexFileState& state, const KeptPicture* kept)
-{
-    FileRead read(path, state);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return read;
-    if (file.size() > CKorvexPictureFiles::largestKeptFile) {
-        file.close();
-        QImageReader reader(path);
-        read.large = true;
-        read.picture = decode(reader);
-        return read;
-    }
-    const qint64 readAt = QDateTime::currentMSecsSinceEpoch();
-    read.bytes = file.readAll();
-    read.settled = settledAt(state, readAt);
-    // Comparing the bytes costs far less than decoding them.
-    read.sameBytes = kept && kept->fileBytes == read.bytes;
-    if (!read.sameBytes)
-        read.picture = decodeBytes(read.bytes, path);
-    return read;
-}
-
-QImage keep(const QString& key, KeptPicture* kept, const FileRead& read)
-{
-    if (read.large)
-        return read.picture;
-    if (read.sameBytes) {
-        *kept = KeptPicture{read.state, read.settled, read.bytes, kept->picture};
-        return kept->picture;
-    }
-    if (read.picture.isNull()) {
-        keptPictures().remove(key);
-        return read.picture;
-    }
-    const int cost = int(qMax<qint64>(1, (read.picture.sizeInBytes() + read.bytes.size()) / 1024));
-    keptPictures().insert(key, new KeptPicture{read.state, read.settled, read.bytes, read.picture}, cost);
-    return read.picture;
-}
-
 QString scaledKey(const QImage& picture, const QSize& size)
 {
     return QStringLiteral("%1:%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+}
+
+QImage smoothlyScaled(const QImage& picture, const QSize& size)
+{
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Uninitialised pixels with what scaling takes over from the picture besides them.
+QImage blankScaled(const QImage& picture, const QSize& size, QImage::Format format)
+{
+    QImage blank(size, format);
+    blank.setDotsPerMeterX(picture.dotsPerMeterX());
+    blank.setDotsPerMeterY(picture.dotsPerMeterY());
+    blank.setDevicePixelRatio(picture.devicePixelRatio());
+    const QStringList keys = picture.textKeys();
+    for (const QString& key : keys)
+        blank.setText(key, picture.text(key));
+    return blank;
 }
 
 int costOf(const QImage& image)
@@ -156,33 +114,34 @@ QImage CKorvexPictureFiles::load(const QString& path)
     const Korvex::CKorvexFileState state = Korvex::CKorvexFileState::of(path);
     if (!state.isFile)
         return QImage();
-    const QString key = keyOf(path);
+    const QString key = path.startsWith(QLatin1Char(':')) ? path : QFileInfo(path).absoluteFilePath();
     KeptPicture* kept = keptPictures().object(key);
     if (kept && kept->settled && kept->file == state)
         return kept->picture;
-    const FileRead read = readFile(path, state, kept);
-    return keep(key, kept, read);
-}
 
-void CKorvexPictureFiles::loadAll(const QStringList& paths)
-{
-    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
-    QVector<FileRead> reads;
-    QSet<QString> keys;
-    for (const QString& path : paths) {
-        const QString key = path.trimmed().isEmpty() ? QString() : keyOf(path);
-        if (key.isEmpty() || keys.contains(key) || keptPictures().contains(key)
-            || !formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
-            continue;
-        const Korvex::CKorvexFileState state = Korvex::CKorvexFileState::of(path);
-        if (!state.isFile)
-            continue;
-        keys.insert(key);
-        reads.append(FileRead(path, state));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    if (file.size() > largestKeptFile) {
+        file.close();
+        QImageReader reader(path);
+        return decode(reader);
     }
-    QtConcurrent::blockingMap(reads, [](FileRead& read) { read = readFile(read.path, read.state, nullptr); });
-    for (const FileRead& read : qAsConst(reads))
-        keep(read.key, nullptr, read);
+    const qint64 readAt = QDateTime::currentMSecsSinceEpoch();
+    const QByteArray bytes = file.readAll();
+    // Comparing the bytes costs far less than decoding them.
+    if (kept && kept->fileBytes == bytes) {
+        *kept = KeptPicture{state, settledAt(state, readAt), bytes, kept->picture};
+        return kept->picture;
+    }
+    const QImage picture = decodeBytes(bytes, path);
+    if (picture.isNull()) {
+        keptPictures().remove(key);
+        return picture;
+    }
+    const int cost = int(qMax<qint64>(1, (picture.sizeInBytes() + bytes.size()) / 1024));
+    keptPictures().insert(key, new KeptPicture{state, settledAt(state, readAt), bytes, picture}, cost);
+    return picture;
 }
 
 QImage CKorvexPictureFiles::scaled(const QImage& picture, const QSize& size)
@@ -190,7 +149,7 @@ QImage CKorvexPictureFiles::scaled(const QImage& picture, const QSize& size)
     const QString key = scaledKey(picture, size);
     if (const QImage* kept = scaledPictures().object(key))
         return *kept;
-    const QImage result = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage result = smoothlyScaled(picture, size);
     scaledPictures().insert(key, new QImage(result), costOf(result));
     return result;
 }
@@ -206,10 +165,13 @@ void CKorvexPictureFiles::scaleAll(const QVector<ScaleRequest>& wanted)
     {
         QString key;
         ScaleRequest request;
-        QImage result;
+        QImage kept;
+        uchar* keptBits = nullptr;
+        QImage made;
     };
     QVector<Scaling> work;
     QSet<QString> keys;
+    QHash<qint64, QImage::Format> formats;
     // Copies made beyond what is kept would push out the first ones before they are drawn.
     qint64 budget = keptScaledBytes / 2;
     for (const ScaleRequest& request : wanted) {
@@ -219,14 +181,27 @@ void CKorvexPictureFiles::scaleAll(const QVector<ScaleRequest>& wanted)
             continue;
         budget -= bytes;
         keys.insert(key);
-        work.append(Scaling{key, request, QImage()});
+        const qint64 pictureKey = request.picture.cacheKey();
+        if (!formats.contains(pictureKey))
+            formats.insert(pictureKey, smoothlyScaled(request.picture, QSize(1, 1)).format());
+        // Kept copies are made here, among this thread's memory, which every freed block of
+        // the page build can serve; copies made by the helper threads would need fresh memory.
+        QImage kept = blankScaled(request.picture, request.size, formats.value(pictureKey));
+        uchar* bits = kept.isNull() ? nullptr : kept.bits();
+        work.append(Scaling{key, request, kept, bits, QImage()});
     }
     QtConcurrent::blockingMap(work, [](Scaling& scaling) {
-        scaling.result = scaling.request.picture.scaled(scaling.request.size, Qt::IgnoreAspectRatio,
-                                                        Qt::SmoothTransformation);
+        const QImage made = smoothlyScaled(scaling.request.picture, scaling.request.size);
+        if (scaling.keptBits && made.format() == scaling.kept.format()
+            && made.sizeInBytes() == scaling.kept.sizeInBytes())
+            std::memcpy(scaling.keptBits, made.constBits(), size_t(made.sizeInBytes()));
+        else
+            scaling.made = made;
     });
-    for (const Scaling& scaling : qAsConst(work))
-        scaledPictures().insert(scaling.key, new QImage(scaling.result), costOf(scaling.result));
+    for (const Scaling& scaling : qAsConst(work)) {
+        const QImage& result = scaling.made.isNull() ? scaling.kept : scaling.made;
+        scaledPictures().insert(scaling.key, new QImage(result), costOf(result));
+    }
 }
 
 bool CKorvexPictureFiles::acceptableSize(const QSize& size)

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <QVector>
 
 /// Decodes picture files for the page. A page shows the same few files on many items and reloads
@@ -25,9 +24,6 @@ public:
     /// The picture in the file, or a null picture when the file is missing, is no picture or is
     /// too large.
     static QImage load(const QString& path);
-    /// Decodes the files not yet kept at once, one per core, and keeps them, so that the items
-    /// of an opened page find them decoded. Only files named as pictures are read ahead.
-    static void loadAll(const QStringList& paths);
     /// Scaled copies kept, in bytes; the least recently drawn go first.
     static constexpr qint64 keptScaledBytes = 48LL * 1024 * 1024;
     /// The picture smoothly scaled to size; items of one size showing one file share one copy.

@@ -134,25 +134,30 @@ void TestPictureFiles::batchesGiveWhatOneByOneGives()
     QImage pattern(64, 48, QImage::Format_ARGB32);
     for (int y = 0; y < pattern.height(); ++y) {
         for (int x = 0; x < pattern.width(); ++x)
-            pattern.setPixel(x, y, qRgba(x * 4, y * 5, (x * y) % 256, 255));
+            pattern.setPixel(x, y, qRgba(x * 4, y * 5, (x * y) % 256, 255 - x));
     }
-    const QString path = m_dir.filePath(QStringLiteral("pattern.png"));
-    QVERIFY(pattern.save(path));
-    CKorvexPictureFiles::loadAll({path, path, file(QStringLiteral("huge.png"), absurdPng),
-                                  m_dir.filePath(QStringLiteral("missing.png")), QString()});
-    const QImage picture = CKorvexPictureFiles::load(path);
-    QCOMPARE(picture, pattern);
+    pattern.setDotsPerMeterX(5000);
+    pattern.setText(QStringLiteral("Author"), QStringLiteral("K"));
+    const QList<QImage> pictures{pattern, pattern.convertToFormat(QImage::Format_RGB32),
+                                 pattern.convertToFormat(QImage::Format_Indexed8)};
     // 8000 x 4000 would fill more than half of what is kept: left to be scaled when drawn.
     const QList<QSize> sizes{QSize(20, 15), QSize(7, 30), QSize(20, 15), QSize(8000, 4000)};
     QVector<CKorvexPictureFiles::ScaleRequest> wanted;
-    for (const QSize& size : sizes)
-        wanted.append({picture, size});
+    for (const QImage& picture : pictures) {
+        for (const QSize& size : sizes)
+            wanted.append({picture, size});
+    }
     CKorvexPictureFiles::scaleAll(wanted);
-    QVERIFY(!CKorvexPictureFiles::hasScaled(picture, sizes.last()));
-    for (const QSize& size : sizes.mid(0, 2)) {
-        QVERIFY(CKorvexPictureFiles::hasScaled(picture, size));
-        QCOMPARE(CKorvexPictureFiles::scaled(picture, size), picture.scaled(size, Qt::IgnoreAspectRatio,
-                                                                            Qt::SmoothTransformation));
+    for (const QImage& picture : pictures) {
+        QVERIFY(!CKorvexPictureFiles::hasScaled(picture, sizes.last()));
+        for (const QSize& size : sizes.mid(0, 2)) {
+            QVERIFY(CKorvexPictureFiles::hasScaled(picture, size));
+            const QImage batched = CKorvexPictureFiles::scaled(picture, size);
+            const QImage alone = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QCOMPARE(batched, alone);
+            QCOMPARE(batched.dotsPerMeterX(), alone.dotsPerMeterX());
+            QCOMPARE(batched.text(), alone.text());
+        }
     }
 }
 
