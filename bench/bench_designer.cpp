@@ -652,6 +652,8 @@ void BenchDesigner::pasteUndoRedo()
         m_shownCount = -1;
         m_pasteState = PasteState::None;
         m_boundCount = -1;
+        // The view as a page just shown leaves it, whatever rows ran before.
+        setZoom(QStringLiteral("100%"));
         QGuiApplication::clipboard()->setText(m_page->clipboardText(count));
         QCoreApplication::processEvents();
     }
