@@ -2,10 +2,11 @@
 
 #include "scene/CKorvexItemKind.h"
 
+class CKorvexDesignerItem;
 class QGraphicsItem;
 
 /// Mix-in of page items that deletion hides instead of destroying, so that undo can bring them back;
-/// each item also tells its kind.
+/// each item also tells its kind and holds its companion.
 class CKorvexDeletableItem
 {
 public:
@@ -19,6 +20,11 @@ public:
     /// The kind of any graphics item: None for items that are not ours.
     static CKorvexItemKind kindOf(const QGraphicsItem* item);
 
+    /// The companion attached to this item, if any.
+    CKorvexDesignerItem* companion() const { return m_companion; }
+    void setCompanion(CKorvexDesignerItem* companion) { m_companion = companion; }
+
 private:
     bool m_deleted = false;
+    CKorvexDesignerItem* m_companion = nullptr;
 };

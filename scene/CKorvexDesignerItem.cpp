@@ -1,5 +1,6 @@
 #include "scene/CKorvexDesignerItem.h"
 
+#include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLine.h"
 #include "scene/CKorvexDesignerRect.h"
@@ -51,8 +52,12 @@ CKorvexDesignerItem::~CKorvexDesignerItem()
         if (m_item && m_context->pressItem() == m_item)
             m_context->setPressItem(nullptr);
     }
-    if (m_item)
+    if (auto* ours = dynamic_cast<CKorvexDeletableItem*>(m_item)) {
+        if (ours->companion() == this)
+            ours->setCompanion(nullptr);
+    } else if (m_item) {
         m_item->setData(CKorvexItemDataSlots::Companion, QVariant());
+    }
 }
 
 void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
@@ -64,7 +69,11 @@ void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
     item->setFlag(QGraphicsItem::ItemIsSelectable, true);
     if (m_handles)
         m_handles->attach(item);
-    item->setData(CKorvexItemDataSlots::Companion, QVariant::fromValue(static_cast<QObject*>(this)));
+    // Our items hold their companion themselves: the data slots of every item share one table.
+    if (auto* ours = dynamic_cast<CKorvexDeletableItem*>(item))
+        ours->setCompanion(this);
+    else
+        item->setData(CKorvexItemDataSlots::Companion, QVariant::fromValue(static_cast<QObject*>(this)));
 }
 
 QGraphicsItem* CKorvexDesignerItem::item() const
@@ -76,6 +85,8 @@ CKorvexDesignerItem* CKorvexDesignerItem::companionOf(const QGraphicsItem* item)
 {
     if (!item)
         return nullptr;
+    if (const auto* ours = dynamic_cast<const CKorvexDeletableItem*>(item))
+        return ours->companion();
     return qobject_cast<CKorvexDesignerItem*>(item->data(CKorvexItemDataSlots::Companion).value<QObject*>());
 }
 

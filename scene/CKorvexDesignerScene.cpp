@@ -47,7 +47,12 @@ CKorvexDesignerScene::~CKorvexDesignerScene()
 {
     // Commands hold pointers to items that die with the scene.
     m_undoManager->ClearHistory();
-    destroyAllItems();
+    forgetItemState();
+    // Dropped whole, index and registry first: item by item, each would be searched for in them.
+    m_context.companions().clear();
+    clear();
+    m_screen = nullptr;
+    m_rubberBand = nullptr;
     removeTemporaryFolders();
 }
 
@@ -517,7 +522,7 @@ void CKorvexDesignerScene::removeTemporaryFolders()
     m_temporaryFolders.clear();
 }
 
-void CKorvexDesignerScene::destroyAllItems()
+void CKorvexDesignerScene::forgetItemState()
 {
     deselectAll();
     m_currentItem = nullptr;
@@ -526,6 +531,11 @@ void CKorvexDesignerScene::destroyAllItems()
     m_inState = false;
     // Every item goes: none is left to follow its selection, and one by one the set would shrink slowly.
     m_context.forgetHandleSyncs();
+}
+
+void CKorvexDesignerScene::destroyAllItems()
+{
+    forgetItemState();
     // Newest first: each companion leaves the end of the registry, so a page of any size goes quickly.
     const QList<CKorvexDesignerItem*> companions = m_context.companions();
     for (auto it = companions.crbegin(); it != companions.crend(); ++it) {

@@ -168,6 +168,7 @@ protected:
 private:
     void createScreen();
     QString templateFolder() const;
+    void forgetItemState();
     void destroyAllItems();
     void removeTemporaryFolders();
     QList<CKorvexDesignerItem*> stateCompanions() const;

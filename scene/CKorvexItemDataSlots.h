@@ -6,7 +6,7 @@ namespace CKorvexItemDataSlots {
 enum : int {
     /// On a text item a text tool just made: 1 until its text is first edited.
     NewText = 0,
-    /// On a page item: its CKorvexDesignerItem companion.
+    /// On a page item of another kind than ours: its CKorvexDesignerItem companion.
     Companion = 3,
 };
 
