@@ -7,14 +7,12 @@
 #include "bench/KorvexBenchPlainScene.h"
 #include "core/CKorvexUndoManager.h"
 #include "dictionary/CKorvexDictionaryTableWidget.h"
-#include "io/CKorvexPropertyKeys.h"
 #include "properties/CKorvexPropertyWidget.h"
 #include "scene/CKorvexDeletableItem.h"
 #include "scene/CKorvexDesignerItem.h"
 #include "scene/CKorvexDesignerScene.h"
 #include "scene/CKorvexDesignerScreen.h"
 #include "scene/CKorvexDesignerText.h"
-#include "scene/CKorvexPictureFiles.h"
 #include "services/CKorvexProductInfo.h"
 
 #include <QClipboard>
@@ -647,6 +645,8 @@ void BenchDesigner::pasteUndoRedo()
     QFETCH(int, count);
     QFETCH(QString, variant);
     if (variant == QLatin1String("paste") || m_pasteState == PasteState::None || m_pasteCount != count) {
+        // Items are copied from a page open and shown: their pictures are decoded and drawn at their sizes.
+        showPage(count);
         // Paste into a new, empty page: rebuilding N items under the paste would cost more than the paste.
         m_scene->resetPage(false);
         m_shownCount = -1;
@@ -658,10 +658,6 @@ void BenchDesigner::pasteUndoRedo()
         QCoreApplication::processEvents();
     }
     if (variant == QLatin1String("paste")) {
-        // Items are copied from a page already open: their pictures are decoded.
-        const QList<CKorvexDesignerProperty> records = m_page->records(count);
-        for (const CKorvexDesignerProperty& record : records)
-            CKorvexPictureFiles::load(record.value(CKorvexPropertyKeys::Path).toString());
         QBENCHMARK_ONCE {
             m_scene->pasteSelectedItems();
             QCoreApplication::processEvents();
