@@ -33,6 +33,23 @@ bool listTree(const QString& folder, const QString& prefix, QStringList& relativ
     return true;
 }
 
+// Files deflated in memory together, up to this many bytes of them; the others are streamed.
+constexpr qint64 inMemoryBytes = 64LL * 1024 * 1024;
+
+// Files, in order, whose contents fit together within budget.
+QStringList filesWithin(const QStringList& paths, qint64 budget)
+{
+    QStringList fitting;
+    for (const QString& path : paths) {
+        const qint64 size = QFileInfo(path).size();
+        if (size > CKorvexDeflatedFile::largestInMemory || size > budget)
+            continue;
+        budget -= size;
+        fitting.append(path);
+    }
+    return fitting;
+}
+
 } // namespace
 
 bool CKorvexPackage::listFiles(const QString& folder, QStringList& relativePaths)
@@ -51,9 +68,12 @@ bool CKorvexPackage::writePackage(const QString& workingFolder, const QString& t
     if (!listFiles(workingFolder, files))
         return false;
     QHash<QString, CKorvexDeflatedFile> ready;
+    qint64 budget = inMemoryBytes;
     for (const CKorvexDeflatedFile& file : deflated) {
-        if (file.matchesFile())
+        if (file.matchesFile()) {
             ready.insert(file.path(), file);
+            budget -= file.size();
+        }
     }
     QStringList due;
     for (const QString& relative : qAsConst(files)) {
@@ -61,7 +81,8 @@ bool CKorvexPackage::writePackage(const QString& workingFolder, const QString& t
         if (!ready.contains(path))
             due.append(path);
     }
-    const QList<CKorvexDeflatedFile> late = QtConcurrent::blockingMapped(due, &CKorvexDeflatedFile::of);
+    const QList<CKorvexDeflatedFile> late =
+        QtConcurrent::blockingMapped(filesWithin(due, budget), &CKorvexDeflatedFile::of);
     for (const CKorvexDeflatedFile& file : late)
         ready.insert(file.path(), file);
 
@@ -86,7 +107,7 @@ QFuture<CKorvexDeflatedFile> CKorvexPackage::deflateFiles(const QString& working
         for (QString& relative : paths)
             relative.prepend(workingFolder + QLatin1Char('/'));
     }
-    return QtConcurrent::mapped(paths, &CKorvexDeflatedFile::of);
+    return QtConcurrent::mapped(filesWithin(paths, inMemoryBytes), &CKorvexDeflatedFile::of);
 }
 
 QString CKorvexPackage::extractPackage(const QString& packagePath)
