@@ -4,6 +4,7 @@
 #include "io/CKorvexZipDevice.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -69,6 +70,14 @@ EndRecord readEndRecord(QFile& file)
     record.exact = end + endRecordSize + field(20) == bytes.size();
     record.entries = field(10);
     return record;
+}
+
+// The local time an entry records, or an invalid time for a date no calendar has.
+QDateTime entryTime(const tm_unz& stamp)
+{
+    const QDate date(int(stamp.tm_year), int(stamp.tm_mon) + 1, int(stamp.tm_mday));
+    const QTime time(int(stamp.tm_hour), int(stamp.tm_min), int(stamp.tm_sec));
+    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
 }
 
 } // namespace
@@ -147,10 +156,10 @@ bool CKorvexZipExtractor::extractCurrent()
     const QFileInfo existing(target);
     if (existing.isSymLink() || existing.isDir())
         return true;
-    return writeCurrent(target, qint64(info.uncompressed_size));
+    return writeCurrent(target, qint64(info.uncompressed_size), entryTime(info.tmu_date));
 }
 
-bool CKorvexZipExtractor::writeCurrent(const QString& target, qint64 declaredSize)
+bool CKorvexZipExtractor::writeCurrent(const QString& target, qint64 declaredSize, const QDateTime& modified)
 {
     CurrentEntry entry(m_zip);
     if (unzOpenCurrentFile(m_zip) != UNZ_OK)
@@ -160,6 +169,10 @@ bool CKorvexZipExtractor::writeCurrent(const QString& target, qint64 declaredSiz
         return false;
     if (!copyCurrentData(file, declaredSize))
         return false;
+    // The entry's time, as unzip gives it: pictures read from a package just opened then count as
+    // long unchanged, and are decoded once for every item showing them.
+    if (file.flush() && modified.isValid())
+        file.setFileTime(modified, QFileDevice::FileModificationTime);
     file.close();
     return entry.close() == UNZ_OK && file.error() == QFileDevice::NoError;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDateTime;
 class QFile;
 
 /// Extracts a ZIP archive into a folder, never writing outside it: hostile names, symbolic
@@ -23,7 +24,7 @@ private:
 
     bool extractAll(quint64 declaredEntries);
     bool extractCurrent();
-    bool writeCurrent(const QString& target, qint64 declaredSize);
+    bool writeCurrent(const QString& target, qint64 declaredSize, const QDateTime& modified);
     bool copyCurrentData(QFile& target, qint64 declaredSize);
     /// Creates the folders below the extraction folder; false when a component is taken by a
     /// file or a link.

@@ -127,9 +127,15 @@ CKorvexDesignerProperty CKorvexDesignerScene::itemProperties(QGraphicsItem* item
     return record;
 }
 
+void CKorvexDesignerScene::setCurrentTemplatePath(const QString& path)
+{
+    m_currentTemplatePath = path;
+    m_templateFolder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+}
+
 QString CKorvexDesignerScene::templateFolder() const
 {
-    return m_currentTemplatePath.isEmpty() ? QString() : QFileInfo(m_currentTemplatePath).absolutePath();
+    return m_templateFolder;
 }
 
 bool CKorvexDesignerScene::has3DArea() const

@@ -126,7 +126,7 @@ public:
     /// Clears the change flags and shows the page after a successful read.
     void finishTemplateRead();
     QString currentTemplatePath() const { return m_currentTemplatePath; }
-    void setCurrentTemplatePath(const QString& path) { m_currentTemplatePath = path; }
+    void setCurrentTemplatePath(const QString& path);
     QStringList temporaryFolders() const { return m_temporaryFolders; }
     void addTemporaryFolder(const QString& folder) { m_temporaryFolders.append(folder); }
 
@@ -177,6 +177,8 @@ private:
     Korvex::CKorvexUndoManager* m_undoManager;
     bool m_inState = false;
     QString m_currentTemplatePath;
+    // Every item a read builds looks its pictures up there.
+    QString m_templateFolder;
     QString m_creationType;
     QStringList m_temporaryFolders;
     QGraphicsItem* m_currentItem = nullptr;

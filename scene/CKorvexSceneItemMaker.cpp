@@ -139,8 +139,11 @@ bool CKorvexSceneItemMaker::addItemFromProperties(const CKorvexDesignerProperty&
     companion->attach(item, QPointF());
     m_scene.applyProperties(item, record);
     m_scene.setCurrentItem(item);
-    m_scene.selectItem(item, true);
-    companion->placeHandles();
+    // A template read ends with nothing selected: selecting its items one by one would be undone.
+    if (m_recordUndo) {
+        m_scene.selectItem(item, true);
+        companion->placeHandles();
+    }
     m_scene.showInPanel(item);
     if (m_recordUndo)
         recordCreation(item, true);

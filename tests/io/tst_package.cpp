@@ -65,6 +65,11 @@ void TestPackage::packsTheFolderTree()
     QVERIFY(QFile::link(path(QStringLiteral("tree/outside")), work + "/linkedFolder"));
     const QString target = path(QStringLiteral("tree/page.ktf"));
     QVERIFY(writeFile(target, "old contents"));
+    // Entries keep their files' times, to the two seconds an entry can hold.
+    const QDateTime taken(QDate(2001, 2, 3), QTime(4, 5, 6));
+    QFile dated(work + "/page.ktf");
+    QVERIFY(dated.open(QIODevice::Append) && dated.setFileTime(taken, QFileDevice::FileModificationTime));
+    dated.close();
 
     QVERIFY(CKorvexPackage::writePackage(work, target));
     for (const ReadEntry& entry : readArchive(target))
@@ -77,6 +82,7 @@ void TestPackage::packsTheFolderTree()
     QCOMPARE(unpacked, files.keys());
     for (const QString& file : unpacked)
         QCOMPARE(fileBytes(extracted + '/' + file), files.value(file));
+    QCOMPARE(QFileInfo(extracted + "/page.ktf").lastModified(), taken);
     QDir(extracted).removeRecursively();
 
     // What was deflated before a file changed is not what gets packed.
