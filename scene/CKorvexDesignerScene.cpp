@@ -48,12 +48,14 @@ CKorvexDesignerScene::~CKorvexDesignerScene()
     // Commands hold pointers to items that die with the scene.
     m_undoManager->ClearHistory();
     forgetItemState();
+    // Before the items: pictures are kept decoded, and after freeing thousands of items the
+    // allocator would first sort all that memory out for the folder listings.
+    removeTemporaryFolders();
     // Dropped whole, index and registry first: item by item, each would be searched for in them.
     m_context.companions().clear();
     clear();
     m_screen = nullptr;
     m_rubberBand = nullptr;
-    removeTemporaryFolders();
 }
 
 void CKorvexDesignerScene::createScreen()
