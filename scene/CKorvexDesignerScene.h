@@ -129,6 +129,8 @@ public:
     void setCurrentTemplatePath(const QString& path);
     QStringList temporaryFolders() const { return m_temporaryFolders; }
     void addTemporaryFolder(const QString& folder) { m_temporaryFolders.append(folder); }
+    /// Removes the working folders of the templates read so far.
+    void removeTemporaryFolders();
 
 public slots:
     void sendToBack();
@@ -170,7 +172,6 @@ private:
     QString templateFolder() const;
     void forgetItemState();
     void destroyAllItems();
-    void removeTemporaryFolders();
     QList<CKorvexDesignerItem*> stateCompanions() const;
 
     CKorvexDesignerContext m_context;

@@ -23,6 +23,7 @@ public:
 
 private:
     int runCommand(const CKorvexToolArguments& arguments);
+    int runOn(CKorvexDesignerScene& scene, const CKorvexToolArguments& arguments);
     bool useDictionary(CKorvexPrivateSettings& settings, const QString& path);
     bool readTemplate(CKorvexDesignerScene& scene, const QString& path);
     QString readFailure(const CKorvexDesignerScene& scene, const QString& path) const;
