@@ -44,6 +44,8 @@ struct Run
     int status;
     QByteArray output;
     QByteArray errors;
+    /// What the run left in its temporary folder.
+    QStringList leftovers;
 
     QStringList outputLines() const { return QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
     /// The error and prompt lines the tool wrote itself, without the platform's notes.
@@ -95,12 +97,15 @@ struct Folder
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QLatin1String(name));
+        QTemporaryDir temporary(dir.path() + QStringLiteral("/tmp-XXXXXX"));
+        environment.insert(QStringLiteral("TMPDIR"), temporary.path());
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(KORVEX_TEMPLATE_TOOL), arguments);
         const bool finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-        return Run{finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
+        return Run{finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError(),
+                   QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)};
     }
 };
 

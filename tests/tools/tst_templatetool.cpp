@@ -162,6 +162,7 @@ private slots:
         const Run run = m_folder->run({QStringLiteral("resave"), package, QStringLiteral("copy.ktf")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.errorLines().isEmpty());
+        QCOMPARE(run.leftovers, QStringList());
         const QByteArray original = m_folder->entry(package, package);
         QVERIFY(original.startsWith("Template file versoin 1.0\nkvx file version 11005\nitem begin\n"));
         QCOMPARE(m_folder->entry(QStringLiteral("copy.ktf"), QStringLiteral("copy.ktf")), original);
