@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <cmath>
 
 namespace {
@@ -173,7 +174,19 @@ void CKorvexDesignerText::focusOutEvent(QFocusEvent* event)
 
 QVariant CKorvexDesignerText::itemChange(GraphicsItemChange change, const QVariant& value)
 {
-    if (change == ItemSelectedHasChanged)
+    if (change == ItemSelectedHasChanged) {
+        keepShapedText(value.toBool());
         emit selectedChange(this);
+    }
     return QGraphicsTextItem::itemChange(change, value);
+}
+
+void CKorvexDesignerText::keepShapedText(bool keep)
+{
+    // A selection is drawn again on every pointer movement that drags it: its lines keep their
+    // shaped glyphs meanwhile instead of shaping them for every drawing.
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (QTextLayout* layout = block.layout())
+            layout->setCacheEnabled(keep);
+    }
 }

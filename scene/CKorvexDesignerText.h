@@ -60,6 +60,7 @@ protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
+    void keepShapedText(bool keep);
     /// What the last refresh showed; the document's revision tells any change made since.
     struct ShownText
     {
