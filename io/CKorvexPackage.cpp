@@ -100,14 +100,11 @@ bool CKorvexPackage::writePackage(const QString& workingFolder, const QString& t
     return writer.commit();
 }
 
-QFuture<CKorvexDeflatedFile> CKorvexPackage::deflateFiles(const QString& workingFolder)
+QFuture<CKorvexDeflatedFile> CKorvexPackage::deflateFiles(const QString& workingFolder, QStringList relativePaths)
 {
-    QStringList paths;
-    if (listFiles(workingFolder, paths)) {
-        for (QString& relative : paths)
-            relative.prepend(workingFolder + QLatin1Char('/'));
-    }
-    return QtConcurrent::mapped(filesWithin(paths, inMemoryBytes), &CKorvexDeflatedFile::of);
+    for (QString& relative : relativePaths)
+        relative.prepend(workingFolder + QLatin1Char('/'));
+    return QtConcurrent::mapped(filesWithin(relativePaths, inMemoryBytes), &CKorvexDeflatedFile::of);
 }
 
 QString CKorvexPackage::extractPackage(const QString& packagePath)

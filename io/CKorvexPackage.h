@@ -17,9 +17,9 @@ public:
     /// deflated together, one per core, as far as memory allows, and the rest streamed.
     static bool writePackage(const QString& workingFolder, const QString& targetPath,
                              const QList<CKorvexDeflatedFile>& deflated = {});
-    /// Deflates the files of the folder tree together, one per core, while the caller goes on;
-    /// files that do not fit in memory are left to writePackage.
-    static QFuture<CKorvexDeflatedFile> deflateFiles(const QString& workingFolder);
+    /// Deflates the files of the folder, given relative, together, one per core, while the caller
+    /// goes on; files that do not fit in memory are left to writePackage.
+    static QFuture<CKorvexDeflatedFile> deflateFiles(const QString& workingFolder, QStringList relativePaths);
     /// The new working folder holding the package's entries, or an empty path when no folder
     /// can be made or the file cannot be extracted (no archive, damaged, too large).
     static QString extractPackage(const QString& packagePath);

@@ -11,6 +11,40 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtConcurrent>
+
+namespace {
+
+QStringList blocksOf(const QList<CKorvexDesignerProperty>& records)
+{
+    QStringList blocks;
+    blocks.reserve(records.size());
+    for (const CKorvexDesignerProperty& record : records)
+        blocks.append(record.toItemBlock());
+    return blocks;
+}
+
+struct WrittenText
+{
+    bool written = false;
+    CKorvexDeflatedFile deflated;
+};
+
+// Runs on a helper thread: reads the records only.
+WrittenText writeText(const QString& textPath, const QList<CKorvexDesignerProperty>& records)
+{
+    WrittenText result;
+    QSaveFile file(textPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return result;
+    const QByteArray text = CKorvexTemplateText::compose(blocksOf(records));
+    result.written = file.write(text) == text.size() && file.commit();
+    if (result.written)
+        result.deflated = CKorvexDeflatedFile::of(textPath);
+    return result;
+}
+
+} // namespace
 
 CKorvexTemplateWriter::CKorvexTemplateWriter(QList<CKorvexDesignerProperty> records)
     : m_records(std::move(records))
@@ -19,17 +53,19 @@ CKorvexTemplateWriter::CKorvexTemplateWriter(QList<CKorvexDesignerProperty> reco
 
 QStringList CKorvexTemplateWriter::itemBlocks()
 {
-    QStringList blocks;
-    for (const CKorvexDesignerProperty& record : qAsConst(m_records))
-        blocks.append(blockOf(record));
-    return blocks;
+    return blocksOf(renamedRecords());
 }
 
-QString CKorvexTemplateWriter::blockOf(CKorvexDesignerProperty record)
+QList<CKorvexDesignerProperty> CKorvexTemplateWriter::renamedRecords()
 {
-    renameImage(record);
-    renameHtmlFolder(record);
-    return record.toItemBlock();
+    QList<CKorvexDesignerProperty> renamed;
+    renamed.reserve(m_records.size());
+    for (CKorvexDesignerProperty record : qAsConst(m_records)) {
+        renameImage(record);
+        renameHtmlFolder(record);
+        renamed.append(record);
+    }
+    return renamed;
 }
 
 void CKorvexTemplateWriter::renameImage(CKorvexDesignerProperty& record)
@@ -57,33 +93,27 @@ void CKorvexTemplateWriter::renameHtmlFolder(CKorvexDesignerProperty& record)
     record.setValue(QStringLiteral("action"), reader.ActionToString());
 }
 
-bool CKorvexTemplateWriter::writeText(const QString& textPath, const QStringList& blocks) const
-{
-    QSaveFile file(textPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray text = CKorvexTemplateText::compose(blocks);
-    return file.write(text) == text.size() && file.commit();
-}
-
 bool CKorvexTemplateWriter::write(const QString& targetPath, const PreviewPainter& paintPreview)
 {
-    const QStringList blocks = itemBlocks();
+    // Names are given here, in record order; the text needs nothing else of this writer.
+    const QList<CKorvexDesignerProperty> renamed = renamedRecords();
     const QString folder = CKorvexWorkingFolder::make();
     if (folder.isEmpty())
         return false;
     const QString textPath = folder + QLatin1Char('/') + QFileInfo(targetPath).fileName();
     m_names.copyInto(folder);
-    bool written = writeText(textPath, blocks);
-    if (written) {
-        // The text and the pictures are deflated while the preview is drawn.
-        QFuture<CKorvexDeflatedFile> deflating = CKorvexPackage::deflateFiles(folder);
-        if (paintPreview)
-            paintPreview(textPath);
-        deflating.waitForFinished();
-        // A package that cannot be written must not pass for a saved document.
-        written = CKorvexPackage::writePackage(folder, targetPath, deflating.results());
-    }
+    QStringList pictures;
+    CKorvexPackage::listFiles(folder, pictures);
+    // The text is composed, written and deflated, and the pictures deflated, while the preview is drawn.
+    QFuture<WrittenText> text = QtConcurrent::run([renamed, textPath] { return writeText(textPath, renamed); });
+    QFuture<CKorvexDeflatedFile> deflating = CKorvexPackage::deflateFiles(folder, pictures);
+    if (paintPreview)
+        paintPreview(textPath);
+    deflating.waitForFinished();
+    const WrittenText written = text.result();
+    // A package that cannot be written must not pass for a saved document.
+    const bool packed = written.written
+        && CKorvexPackage::writePackage(folder, targetPath, deflating.results() << written.deflated);
     QDir(folder).removeRecursively();
-    return written;
+    return packed;
 }

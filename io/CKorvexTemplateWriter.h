@@ -26,10 +26,10 @@ public:
     const CKorvexPackageNames& packageNames() const { return m_names; }
 
 private:
-    QString blockOf(CKorvexDesignerProperty record);
+    /// The records with paths reduced to package names, which this registers.
+    QList<CKorvexDesignerProperty> renamedRecords();
     void renameImage(CKorvexDesignerProperty& record);
     void renameHtmlFolder(CKorvexDesignerProperty& record);
-    bool writeText(const QString& textPath, const QStringList& blocks) const;
 
     QList<CKorvexDesignerProperty> m_records;
     CKorvexPackageNames m_names;

@@ -86,7 +86,9 @@ void TestPackage::packsTheFolderTree()
     QDir(extracted).removeRecursively();
 
     // What was deflated before a file changed is not what gets packed.
-    QFuture<CKorvexDeflatedFile> early = CKorvexPackage::deflateFiles(work);
+    QStringList relative;
+    QVERIFY(CKorvexPackage::listFiles(work, relative));
+    QFuture<CKorvexDeflatedFile> early = CKorvexPackage::deflateFiles(work, relative);
     early.waitForFinished();
     files.insert(QStringLiteral("page.ktf"), "newer text");
     QVERIFY(writeFile(work + "/page.ktf", files.value(QStringLiteral("page.ktf"))));
