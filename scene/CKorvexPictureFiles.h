@@ -28,12 +28,13 @@ public:
     static constexpr qint64 keptScaledBytes = 48LL * 1024 * 1024;
     /// The picture smoothly scaled to size; items of one size showing one file share one copy.
     static QImage scaled(const QImage& picture, const QSize& size);
+    /// Whether a scaled copy of the picture at size is kept.
+    static bool hasScaled(const QImage& picture, const QSize& size);
     struct ScaleRequest
     {
         QImage picture;
         QSize size;
     };
-    static bool hasScaled(const QImage& picture, const QSize& size);
     /// Scales the pictures not yet kept at once, one per core, and keeps the copies, as long as
     /// they fill no more than half of what is kept.
     static void scaleAll(const QVector<ScaleRequest>& wanted);
