@@ -55,9 +55,9 @@ CKorvexDesignerItem::~CKorvexDesignerItem()
     if (auto* ours = dynamic_cast<CKorvexDeletableItem*>(m_item)) {
         if (ours->companion() == this)
             ours->setCompanion(nullptr);
-    } else if (m_item) {
-        m_item->setData(CKorvexItemDataSlots::Companion, QVariant());
     }
+    if (m_item)
+        m_item->setData(CKorvexItemDataSlots::Companion, QVariant());
 }
 
 void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
@@ -69,11 +69,11 @@ void CKorvexDesignerItem::attach(QGraphicsItem* item, const QPointF& position)
     item->setFlag(QGraphicsItem::ItemIsSelectable, true);
     if (m_handles)
         m_handles->attach(item);
-    // Our items hold their companion themselves: the data slots of every item share one table.
+    item->setData(CKorvexItemDataSlots::Companion, QVariant::fromValue(static_cast<QObject*>(this)));
+    // Looked up far more often than set: our items also hold it themselves, since the data slots
+    // of every item share one table.
     if (auto* ours = dynamic_cast<CKorvexDeletableItem*>(item))
         ours->setCompanion(this);
-    else
-        item->setData(CKorvexItemDataSlots::Companion, QVariant::fromValue(static_cast<QObject*>(this)));
 }
 
 QGraphicsItem* CKorvexDesignerItem::item() const

@@ -27,8 +27,8 @@ struct CKorvexGeometrySnapshot
     double penWidth = 0.0;
 };
 
-/// The companion of a page item, held by the item (our items) or in its CKorvexItemDataSlots::Companion
-/// data slot (any other): property record, grid-snapped dragging, handles.
+/// The companion of a page item, kept in its CKorvexItemDataSlots::Companion data slot (and, for our
+/// items, by the item itself): property record, grid-snapped dragging, handles.
 /// An item destroys its companion with itself.
 class CKorvexDesignerItem : public QObject
 {
@@ -40,7 +40,7 @@ public:
     explicit CKorvexDesignerItem(QGraphicsScene* scene = nullptr);
     ~CKorvexDesignerItem() override;
 
-    /// Moves item to the snapped position, makes it selectable, attaches the handles, tells the item its companion.
+    /// Moves item to the snapped position, makes it selectable, attaches the handles, stores this in its data slot.
     void attach(QGraphicsItem* item, const QPointF& position);
     QGraphicsItem* item() const;
     static CKorvexDesignerItem* companionOf(const QGraphicsItem* item);

@@ -4,9 +4,13 @@
 namespace CKorvexItemDataSlots {
 
 enum : int {
+    /// On a resize handle: CKorvexResizeHandle::HandleMarker.
+    HandleMarker = 0,
     /// On a text item a text tool just made: 1 until its text is first edited.
     NewText = 0,
-    /// On a page item of another kind than ours: its CKorvexDesignerItem companion.
+    /// On a resize handle: its CKorvexResizeHandles set.
+    HandleSet = 2,
+    /// On a page item: its CKorvexDesignerItem companion.
     Companion = 3,
 };
 

@@ -1,6 +1,7 @@
 #include "scene/CKorvexResizeHandle.h"
 
 #include "scene/CKorvexHandleSprites.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandles.h"
 
 #include <QPaintEngine>
@@ -17,6 +18,8 @@ CKorvexResizeHandle::CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int in
     : m_handleSet(handleSet)
     , m_index(index)
 {
+    setData(CKorvexItemDataSlots::HandleMarker, HandleMarker);
+    setData(CKorvexItemDataSlots::HandleSet, QVariant::fromValue(handleSet));
     setRect(0, 0, side, side);
     setActive(false);
     setVisible(false);

@@ -9,6 +9,9 @@ class CKorvexResizeHandles;
 class CKorvexResizeHandle : public CKorvexDesignerRect
 {
 public:
+    /// Held by the handle marker data slot of every resize handle.
+    static constexpr int HandleMarker = 8;
+
     CKorvexResizeHandle(CKorvexResizeHandles* handleSet, int index, double side);
     ~CKorvexResizeHandle() override;
 

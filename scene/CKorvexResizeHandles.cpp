@@ -2,6 +2,7 @@
 
 #include "scene/CKorvexDesignerContext.h"
 #include "scene/CKorvexDesignerLine.h"
+#include "scene/CKorvexItemDataSlots.h"
 #include "scene/CKorvexResizeHandle.h"
 
 #include <QGraphicsScene>
@@ -146,8 +147,10 @@ void CKorvexResizeHandles::setActiveHandle(int index)
 
 CKorvexResizeHandles* CKorvexResizeHandles::of(const QGraphicsItem* handleItem)
 {
-    const auto* handle = dynamic_cast<const CKorvexResizeHandle*>(handleItem);
-    return handle ? handle->handleSet() : nullptr;
+    namespace Slot = CKorvexItemDataSlots;
+    if (!handleItem || handleItem->data(Slot::HandleMarker).toInt() != CKorvexResizeHandle::HandleMarker)
+        return nullptr;
+    return handleItem->data(Slot::HandleSet).value<CKorvexResizeHandles*>();
 }
 
 void CKorvexResizeHandles::forgetHandle(CKorvexResizeHandle* handle)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QPointF>
 #include <array>
 
@@ -53,3 +54,5 @@ private:
     QGraphicsItem* m_target = nullptr;
     std::array<CKorvexResizeHandle*, Count> m_handles{};
 };
+
+Q_DECLARE_METATYPE(CKorvexResizeHandles*)
